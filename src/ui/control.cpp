@@ -1,0 +1,80 @@
+#include "ui/control.h"
+
+#include <cassert>
+
+#include "ui/form.h"
+
+namespace talvera::ui {
+
+Control::Control(Form& form, ControlDesign design, int stackingOrder)
+    : form_(form), design_(std::move(design)), stackingOrder_(stackingOrder) {}
+
+void Control::setText(std::string text) {
+    assert(kind() == ControlKind::TextBox);
+    if (design_.text == text) {
+        return;
+    }
+    design_.text = std::move(text);
+    changed(Change::Text);
+    if (changeHandler_) {
+        // A copy: the handler may close the form, and with it this control.
+        auto handler = changeHandler_;
+        handler();
+    }
+}
+
+void Control::setCaption(std::string caption) {
+    assert(kind() != ControlKind::TextBox);
+    if (design_.text == caption) {
+        return;
+    }
+    design_.text = std::move(caption);
+    changed(Change::Text);
+}
+
+void Control::setVisible(bool visible) {
+    if (design_.visible != visible) {
+        design_.visible = visible;
+        changed(Change::Visible);
+    }
+}
+
+void Control::setEnabled(bool enabled) {
+    if (design_.enabled != enabled) {
+        design_.enabled = enabled;
+        changed(Change::Enabled);
+    }
+}
+
+void Control::moveTo(int left, int top) {
+    if (design_.place.left != left || design_.place.top != top) {
+        design_.place.left = left;
+        design_.place.top = top;
+        changed(Change::Position);
+    }
+}
+
+void Control::bringToFront() {
+    stackingOrder_ = form_.nextStackingOrder();
+    changed(Change::Stacking);
+}
+
+void Control::setChecked(bool checked) {
+    if (design_.checked != checked) {
+        design_.checked = checked;
+        changed(Change::Checked);
+    }
+}
+
+void Control::raiseClick() const {
+    if (clickHandler_) {
+        auto handler = clickHandler_;
+        handler();
+    }
+}
+
+void Control::changed(Change what) {
+    form_.notify(*this, what);
+}
+
+}  // namespace talvera::ui

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "ui/geometry.h"
+
+namespace talvera::ui {
+
+class Form;
+class Control;
+
+enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, Line, Picture };
+
+// What changed on a control, so that a view can mirror just that.
+enum class Change { Text, Visible, Enabled, Position, Stacking, Checked };
+
+enum class Alignment { Left, Center, Right };
+
+// Frames: Titled draws a border with the caption on it; None is a borderless panel.
+// Text boxes: Sunken for the boxes a user types into, Flat for result boxes.
+enum class Border { None, Flat, Sunken, Titled };
+
+// Everything a page states about a control when it lays itself out. One aggregate per control,
+// so that a control is one line of layout.
+struct ControlDesign {
+    ControlKind kind = ControlKind::Label;
+    std::string name{};
+    Rect place{};        // a line runs from (left, top) to (left + width, top + height)
+    std::string text{};  // a text box's text, or the caption of anything else
+    const Control* container = nullptr;  // nullptr: the form itself
+    Font font{};
+    std::optional<Color> foreground{};
+    std::optional<Color> background{};
+    std::string tooltip{};
+    std::string picture{};  // a resource name, for picture buttons and pictures
+    Alignment alignment = Alignment::Left;
+    Border border = Border::None;
+    bool visible = true;
+    bool enabled = true;
+    bool readOnly = false;
+    bool tabStop = true;
+    bool checked = false;
+    int maxLength = 0;  // characters a user may type into a text box; 0 for no limit
+    int lineWidth = 1;  // pixels, for lines
+};
+
+// One control of a form: its design and its state. Program writes go through the setters, which
+// tell the form's observers at once and, for a text box whose text changes, run its change
+// handler to its end before returning. What a user does goes through ui/user.h instead.
+class Control {
+  public:
+    Control(Form& form, ControlDesign design, int stackingOrder);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return design_.name; }
+    ControlKind kind() const { return design_.kind; }
+    const Control* container() const { return design_.container; }
+    Form& form() const { return form_; }
+    const ControlDesign& design() const { return design_; }
+
+    const std::string& text() const { return design_.text; }
+    void setText(std::string text);
+    const std::string& caption() const { return design_.text; }
+    void setCaption(std::string caption);
+
+    bool visible() const { return design_.visible; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+
+    bool enabled() const { return design_.enabled; }
+    void setEnabled(bool enabled);
+
+    Rect place() const { return design_.place; }
+    void moveTo(int left, int top);
+
+    int stackingOrder() const { return stackingOrder_; }
+    void bringToFront();
+
+    bool checked() const { return design_.checked; }
+    void setChecked(bool checked);
+
+    void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
+    void onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
+
+    // Runs the click handler; only the user entry points call this.
+    void raiseClick() const;
+
+  private:
+    void changed(Change what);
+
+    Form& form_;
+    ControlDesign design_;
+    int stackingOrder_;
+    std::function<void()> changeHandler_;
+    std::function<void()> clickHandler_;
+};
+
+}  // namespace talvera::ui

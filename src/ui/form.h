@@ -1,0 +1,71 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/form_observer.h"
+#include "ui/menu.h"
+
+namespace talvera::ui {
+
+// A window as data: caption, size, menu bar and controls. It is the state itself; views only
+// mirror it.
+class Form {
+  public:
+    Form(std::string name, std::string caption, Size clientSize, Color background = colors::face);
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    ~Form();
+
+    const std::string& name() const { return name_; }
+    const std::string& caption() const { return caption_; }
+    Size clientSize() const { return clientSize_; }
+    Color background() const { return background_; }
+
+    Control& add(ControlDesign design);
+    // The control of that name; a missing one is a programming error (std::out_of_range).
+    Control& control(std::string_view name) const;
+    Control* find(std::string_view name) const;
+    // In the order they were added, which is also the order they stack in at first.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    std::vector<MenuItem>& menuBar() { return menuBar_; }
+    const std::vector<MenuItem>& menuBar() const { return menuBar_; }
+
+    // The controls that Tab visits, in order.
+    void setTabOrder(std::vector<const Control*> order) { tabOrder_ = std::move(order); }
+    const std::vector<const Control*>& tabOrder() const { return tabOrder_; }
+
+    void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
+    void load() const;
+
+    // The form asks whoever owns it to close it: its own close control, or a "Fechar" button.
+    void onCloseRequest(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    void requestClose() const;
+
+    void addObserver(FormObserver* observer);
+    void removeObserver(FormObserver* observer);
+
+  private:
+    friend class Control;
+    void notify(const Control& control, Change what) const;
+    int nextStackingOrder() { return ++stackingCounter_; }
+
+    std::string name_;
+    std::string caption_;
+    Size clientSize_;
+    Color background_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<MenuItem> menuBar_;
+    std::vector<const Control*> tabOrder_;
+    std::vector<FormObserver*> observers_;
+    std::function<void()> loadHandler_;
+    std::function<void()> closeHandler_;
+    int stackingCounter_ = 0;
+};
+
+}  // namespace talvera::ui

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+#include "ui/geometry.h"
+
+namespace talvera::ui::qt {
+
+// The designed face, followed by the free faces that stand in for it where it is not installed.
+QFont toQFont(const Font& font, const QFont& fallback);
+
+inline QColor toQColor(const Color& color) {
+    return {color.red, color.green, color.blue};
+}
+
+}  // namespace talvera::ui::qt

@@ -1,0 +1,142 @@
+#include "ui/qt/form_window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include "ui/qt/fonts.h"
+#include "ui/qt/units.h"
+#include "ui/qt/widget_factory.h"
+#include "ui/user.h"
+
+namespace talvera::ui::qt {
+
+FormWindow::FormWindow(Form& form) : form_(&form) {
+    setObjectName(QString::fromStdString(form.name()));
+    setWindowTitle(QString::fromStdString(form.caption()));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* canvas = new QWidget(this);
+    canvas->setObjectName(QStringLiteral("canvas"));
+    canvas->setFixedSize(toPixels(form.clientSize()));
+    canvas->setAutoFillBackground(true);
+    QPalette palette = canvas->palette();
+    palette.setColor(QPalette::Window, toQColor(form.background()));
+    canvas->setPalette(palette);
+    setCentralWidget(canvas);
+
+    buildMenus();
+    buildControls(canvas);
+    applyTabOrder();
+    form.addObserver(this);
+    // The pages are laid out for one size; the window keeps it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+FormWindow::~FormWindow() {
+    detach();
+}
+
+void FormWindow::detach() {
+    if (form_ != nullptr) {
+        form_->removeObserver(this);
+        form_ = nullptr;
+    }
+}
+
+void FormWindow::buildMenus() {
+    const auto& items = form_->menuBar();
+    if (items.empty()) {
+        return;
+    }
+    auto addAction = [this](auto* target, const MenuItem& item) {
+        QAction* action = target->addAction(QString::fromStdString(item.caption));
+        action->setObjectName(QString::fromStdString(item.name));
+        connect(action, &QAction::triggered, this, [this, caption = item.caption] {
+            if (form_ != nullptr) {
+                user::choose(*form_, caption);
+            }
+        });
+    };
+    for (const MenuItem& item : items) {
+        if (item.items.empty()) {
+            addAction(menuBar(), item);
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(item.caption));
+        menu->setObjectName(QString::fromStdString(item.name));
+        for (const MenuItem& inner : item.items) {
+            addAction(menu, inner);
+        }
+    }
+}
+
+void FormWindow::buildControls(QWidget* canvas) {
+    for (const auto& control : form_->controls()) {
+        const Control* container = control->container();
+        QWidget* parent = container == nullptr ? canvas : widgets_.at(container);
+        QWidget* widget = createWidget(*control, parent);
+        widgets_.emplace(control.get(), widget);
+        forwardUserActions(*control, widget);
+    }
+}
+
+void FormWindow::forwardUserActions(Control& control, QWidget* widget) {
+    // Whatever the model refuses, the widget is set back to what the model holds.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        connect(edit, &QLineEdit::textEdited, this, [this, &control, edit](const QString& text) {
+            if (form_ != nullptr && !user::type(control, text.toStdString())) {
+                mirror(edit, control, Change::Text);
+            }
+        });
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, [this, &control, button] {
+            if (form_ != nullptr && !user::click(control)) {
+                mirror(button, control, Change::Checked);
+            }
+        });
+    }
+}
+
+void FormWindow::applyTabOrder() {
+    QWidget* previous = nullptr;
+    for (const Control* control : form_->tabOrder()) {
+        QWidget* widget = widgets_.at(control);
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void FormWindow::controlChanged(const Control& control, Change what) {
+    mirror(widgets_.at(&control), control, what);
+}
+
+QWidget* FormWindow::widgetFor(std::string_view controlName) const {
+    return findChild<QWidget*>(
+        QString::fromUtf8(controlName.data(), static_cast<qsizetype>(controlName.size())));
+}
+
+QAction* FormWindow::menuAction(std::string_view caption) const {
+    const QString wanted =
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->text() == wanted && action->menu() == nullptr) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The program decides what closing a window means; the window goes when its form does.
+    event->ignore();
+    if (form_ != nullptr) {
+        user::close(*form_);
+    }
+}
+
+}  // namespace talvera::ui::qt

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+#include <string_view>
+#include <unordered_map>
+
+#include "ui/form.h"
+
+class QAction;
+
+namespace talvera::ui::qt {
+
+// One real window for one form: a widget per control, built from the form, kept equal to it
+// change by change, and feeding what the user does back through the user entry points.
+class FormWindow : public QMainWindow, private FormObserver {
+    Q_OBJECT
+  public:
+    explicit FormWindow(Form& form);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow() override;
+
+    // The form is going away: from now on the window neither mirrors nor forwards anything.
+    void detach();
+
+    QWidget* widgetFor(std::string_view controlName) const;
+    QAction* menuAction(std::string_view caption) const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void controlChanged(const Control& control, Change what) override;
+    void buildMenus();
+    void buildControls(QWidget* canvas);
+    void forwardUserActions(Control& control, QWidget* widget);
+    void applyTabOrder();
+
+    Form* form_;
+    std::unordered_map<const Control*, QWidget*> widgets_;
+};
+
+}  // namespace talvera::ui::qt

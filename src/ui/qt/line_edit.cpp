@@ -1,0 +1,32 @@
+#include "ui/qt/line_edit.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace talvera::ui::qt {
+
+void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    auto add = [&menu](const QString& text, bool enabled, auto slot) {
+        QAction* action = menu.addAction(text, slot);
+        action->setEnabled(enabled);
+    };
+    add(QStringLiteral("Desfazer"), editable && isUndoAvailable(), [this] { undo(); });
+    add(QStringLiteral("Refazer"), editable && isRedoAvailable(), [this] { redo(); });
+    menu.addSeparator();
+    add(QStringLiteral("Cortar"), editable && selected && echoMode() == Normal, [this] { cut(); });
+    add(QStringLiteral("Copiar"), selected && echoMode() == Normal, [this] { copy(); });
+    const bool canPaste = !QGuiApplication::clipboard()->text().isEmpty();
+    add(QStringLiteral("Colar"), editable && canPaste, [this] { paste(); });
+    add(QStringLiteral("Eliminar"), editable && selected, [this] { del(); });
+    menu.addSeparator();
+    add(QStringLiteral("Seleccionar tudo"), !text().isEmpty() && selectedText() != text(),
+        [this] { selectAll(); });
+    menu.exec(event->globalPos());
+}
+
+}  // namespace talvera::ui::qt

@@ -1,0 +1,84 @@
+#include "ui/user.h"
+
+#include <functional>
+#include <string>
+
+namespace talvera::ui::user {
+
+namespace {
+
+// Cuts a UTF-8 text after maxLength characters.
+std::string_view firstCharacters(std::string_view text, int maxLength) {
+    if (maxLength <= 0) {
+        return text;
+    }
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U;
+        if (startsCharacter && count++ == maxLength) {
+            return text.substr(0, i);
+        }
+    }
+    return text;
+}
+
+const MenuItem* findItem(const std::vector<MenuItem>& items, std::string_view caption) {
+    for (const MenuItem& item : items) {
+        if (item.caption == caption && item.items.empty()) {
+            return &item;
+        }
+        if (const MenuItem* inner = findItem(item.items, caption)) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool canReach(const Control& control) {
+    for (const Control* c = &control; c != nullptr; c = c->container()) {
+        if (!c->visible() || !c->enabled()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool type(Control& box, std::string_view text) {
+    if (box.kind() != ControlKind::TextBox || box.design().readOnly || !canReach(box)) {
+        return false;
+    }
+    box.setText(std::string(firstCharacters(text, box.design().maxLength)));
+    return true;
+}
+
+bool click(Control& control) {
+    const bool clickable =
+        control.kind() == ControlKind::Button || control.kind() == ControlKind::CheckBox;
+    if (!clickable || !canReach(control)) {
+        return false;
+    }
+    if (control.kind() == ControlKind::CheckBox) {
+        control.setChecked(!control.checked());
+    }
+    control.raiseClick();
+    return true;
+}
+
+bool choose(Form& form, std::string_view caption) {
+    const MenuItem* item = findItem(form.menuBar(), caption);
+    if (item == nullptr || !item->onChoose) {
+        return false;
+    }
+    // A copy: the item may close the form that holds it.
+    std::function<void()> handler = item->onChoose;
+    handler();
+    return true;
+}
+
+void close(Form& form) {
+    form.requestClose();
+}
+
+}  // namespace talvera::ui::user
