@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+#include "ui/form.h"
+
+// Builders for the kinds of control that both work pages repeat, in the pages' shared look.
+// Positions are in twips, relative to the container.
+namespace talvera::common::layout {
+
+inline constexpr int boxWidth = 915;
+inline constexpr int boxHeight = 330;
+
+ui::Control& titledFrame(ui::Form& form, std::string name, const ui::Control* container,
+                         ui::Rect place, std::string caption);
+
+// A borderless panel laid over other controls, hidden until a result calls for it.
+ui::Control& panel(ui::Form& form, std::string name, const ui::Control* container, ui::Rect place);
+
+struct BoxStyle {
+    ui::Font font;
+    ui::Border border = ui::Border::Sunken;
+    int width = boxWidth;
+};
+
+// A box the user types a term into.
+ui::Control& termBox(ui::Form& form, std::string name, const ui::Control* container, int left,
+                     int top, std::string text, int maxLength, const BoxStyle& style);
+
+// A read-only box that only the program writes, skipped by Tab.
+ui::Control& resultBox(ui::Form& form, std::string name, const ui::Control* container, int left,
+                       int top, const BoxStyle& style);
+
+// A horizontal fraction bar from x1 to x2 at height y.
+ui::Control& fractionBar(ui::Form& form, std::string name, const ui::Control* container, int x1,
+                         int x2, int y, int widthPixels = 1);
+
+ui::Control& signLabel(ui::Form& form, std::string name, const ui::Control* container,
+                       ui::Rect place, std::string sign);
+
+ui::Control& equalsButton(ui::Form& form, std::string name, const ui::Control* container, int left,
+                          int top, std::string caption = "=");
+
+enum class Clearing { Result, All };
+ui::Control& clearButton(ui::Form& form, std::string name, const ui::Control* container, int left,
+                         int top, Clearing what);
+
+}  // namespace talvera::common::layout

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "common/messenger.h"
+#include "core/divisors.h"
+#include "core/validation.h"
+#include "operations/result_display.h"
+
+namespace talvera::operations {
+
+// The controls of one of the five fraction tasks, bound by role.
+struct FractionTaskControls {
+    std::vector<ui::Control*> terms;  // N1, D1, N2, D2; N1, D1 for simplification
+    ui::Control& equals;
+    ResultView result;
+    ui::Control& clearResult;
+    ui::Control& clearAll;
+};
+
+// What makes one fraction task differ from another.
+struct FractionTaskRules {
+    const core::TermMessages* messages;
+    // The unreduced result from the converted terms.
+    core::Fraction (*combine)(std::span<const core::Decimal> terms);
+    ResultStyle style;
+};
+
+namespace rules {
+extern const FractionTaskRules addition;
+extern const FractionTaskRules subtraction;
+extern const FractionTaskRules multiplication;
+extern const FractionTaskRules division;
+extern const FractionTaskRules simplification;
+}  // namespace rules
+
+// Addition, subtraction, multiplication, division and simplification: validate the terms,
+// combine them, reduce the result and show it.
+class FractionTask {
+  public:
+    FractionTask(FractionTaskControls controls, const FractionTaskRules& rules,
+                 const common::Messenger& messenger);
+    FractionTask(const FractionTask&) = delete;
+    FractionTask& operator=(const FractionTask&) = delete;
+
+    const FractionTaskControls& controls() const { return controls_; }
+
+  private:
+    void calculate() const;
+
+    FractionTaskControls controls_;
+    const FractionTaskRules& rules_;
+    const common::Messenger& messenger_;
+};
+
+}  // namespace talvera::operations

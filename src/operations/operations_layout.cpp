@@ -1,0 +1,347 @@
+#include "operations/operations_layout.h"
+
+#include <array>
+#include <string>
+
+#include "common/layout.h"
+#include "common/styles.h"
+
+namespace talvera::operations {
+
+namespace {
+
+using common::layout::Clearing;
+using ui::Control;
+using ui::Form;
+
+const common::layout::BoxStyle termStyle{common::styles::fixedBox, ui::Border::Sunken};
+const common::layout::BoxStyle resultStyle{common::styles::fixedBox, ui::Border::Sunken};
+
+// Names and texts of the four operation frames, which share one shape.
+struct OperationFrame {
+    const char* word;  // the boxes are word + "N1", word + "D1", ...; the "=" button is word
+    const char* frame;
+    const char* caption;
+    ui::Rect place;
+    const char* signLabel;
+    const char* sign;
+    std::array<const char*, 4> defaults;  // N1, D1, N2, D2
+    int maxLength;
+    std::array<const char*, 3> bars;
+    const char* wholePanel;
+    const char* wholeBox;
+    const char* negativePanel;
+    const char* negativeSign;
+    const char* negativeNumerator;
+    const char* negativeDenominator;
+    const char* negativeBar;
+    const char* clearResult;
+    const char* clearAll;
+};
+
+const std::array<OperationFrame, 4> operationFrames{{
+    {"Adição",
+     "Frame1",
+     "Adição de frações",
+     {120, 1560, 4995, 3015},
+     "Label2",
+     "+",
+     {"1", "4", "15", "6"},
+     0,
+     {"Line1", "Line2", "Line3"},
+     "Frame6",
+     "Text1",
+     "Frame13",
+     "Label11",
+     "Text10",
+     "Text9",
+     "Line14",
+     "Command1",
+     "Command2"},
+    {"Subtracção",
+     "Frame2",
+     "Subtracção de frações",
+     {5700, 1560, 4995, 3015},
+     "Label1",
+     "-",
+     {"1", "4", "1", "2"},
+     28,
+     {"Line4", "Line5", "Line6"},
+     "Frame7",
+     "Text2",
+     "Frame14",
+     "Label12",
+     "Text12",
+     "Text11",
+     "Line15",
+     "Command4",
+     "Command3"},
+    {"Multiplicação",
+     "Frame3",
+     "Multiplicação de frações",
+     {120, 4980, 4995, 3015},
+     "Label3",
+     "x",
+     {"5", "12", "18", "7"},
+     30,
+     {"Line7", "Line8", "Line9"},
+     "Frame8",
+     "Text3",
+     "Frame15",
+     "Label13",
+     "Text14",
+     "Text13",
+     "Line16",
+     "Command6",
+     "Command5"},
+    {"Divisão",
+     "Frame4",
+     "Divisão de frações",
+     {5700, 4980, 4995, 3015},
+     "Label4",
+     ":",
+     {"5", "12", "7", "18"},
+     30,
+     {"Line10", "Line11", "Line12"},
+     "Frame9",
+     "Text4",
+     "Frame16",
+     "Label14",
+     "Text16",
+     "Text15",
+     "Line17",
+     "Command8",
+     "Command7"},
+}};
+
+// Names of the two panels over a result fraction.
+struct PanelNames {
+    const char* whole;
+    const char* wholeBox;
+    const char* negative;
+    const char* sign;
+    const char* numerator;
+    const char* denominator;
+    const char* bar;
+};
+
+// Both panels, laid over a result fraction; a panel is added after the result boxes, so that it
+// stacks above them.
+ResultPanels layOutPanels(Form& form, const Control& frame, const PanelNames& names,
+                          ui::Rect wholePlace, ui::Rect negativePlace) {
+    using namespace common::layout;
+    Control& whole = panel(form, names.whole, &frame, wholePlace);
+    Control& wholeBox = resultBox(form, names.wholeBox, &whole, 120, 420, resultStyle);
+    Control& negative = panel(form, names.negative, &frame, negativePlace);
+    signLabel(form, names.sign, &negative, {60, 360, 210, 360}, "-");
+    Control& numerator = resultBox(form, names.numerator, &negative, 330, 60, resultStyle);
+    fractionBar(form, names.bar, &negative, 240, 1320, 533);
+    Control& denominator = resultBox(form, names.denominator, &negative, 330, 720, resultStyle);
+    return {whole, wholeBox, negative, numerator, denominator};
+}
+
+// Builds the page's controls and keeps the tab order: terms and "=" task by task, then the
+// clearing buttons.
+class PageBuilder {
+  public:
+    explicit PageBuilder(Form& form) : form_(form) {}
+
+    FractionTaskControls operation(const OperationFrame& spec) {
+        using namespace common::layout;
+        const std::string word = spec.word;
+        Control& frame = titledFrame(form_, spec.frame, nullptr, spec.place, spec.caption);
+        Control& n1 = term(frame, word + "N1", 390, 900, spec.defaults[0], spec.maxLength);
+        fractionBar(form_, spec.bars[0], &frame, 330, 1365, 1395);
+        Control& d1 = term(frame, word + "D1", 390, 1560, spec.defaults[1], spec.maxLength);
+        signLabel(form_, spec.signLabel, &frame, {1560, 1200, 240, 360}, spec.sign);
+        Control& n2 = term(frame, word + "N2", 2040, 900, spec.defaults[2], spec.maxLength);
+        fractionBar(form_, spec.bars[1], &frame, 1980, 3015, 1365);
+        Control& d2 = term(frame, word + "D2", 2040, 1500, spec.defaults[3], spec.maxLength);
+        Control& equals = tabbed(equalsButton(form_, word, &frame, 3180, 1260));
+        Control& resultN = resultBox(form_, word + "N3", &frame, 3690, 900, resultStyle);
+        fractionBar(form_, spec.bars[2], &frame, 3630, 4665, 1395);
+        Control& resultD = resultBox(form_, word + "D3", &frame, 3690, 1560, resultStyle);
+        const ResultPanels panels =
+            layOutPanels(form_, frame,
+                         {spec.wholePanel, spec.wholeBox, spec.negativePanel, spec.negativeSign,
+                          spec.negativeNumerator, spec.negativeDenominator, spec.negativeBar},
+                         {3540, 840, 1215, 1155}, {3540, 840, 1335, 1155});
+        return {
+            {&n1, &d1, &n2, &d2},
+            equals,
+            {resultN, resultD, panels},
+            clearing(clearButton(form_, spec.clearResult, &frame, 4140, 2700, Clearing::Result)),
+            clearing(clearButton(form_, spec.clearAll, &frame, 4560, 2700, Clearing::All))};
+    }
+
+    FractionTaskControls simplification() {
+        using namespace common::layout;
+        Control& frame = titledFrame(form_, "Frame5", nullptr, {11280, 1560, 3855, 2535},
+                                     "Simplificação de frações");
+        Control& n1 = term(frame, "SimplificaçãoN1", 390, 900, "15", 28);
+        fractionBar(form_, "Line26", &frame, 330, 1365, 1395);
+        Control& d1 = term(frame, "SimplificaçãoD1", 390, 1560, "12", 28);
+        Control& equals = tabbed(equalsButton(form_, "Simplificação", &frame, 1680, 1200));
+        Control& resultN = resultBox(form_, "SimplificaçãoN2", &frame, 2400, 840, resultStyle);
+        fractionBar(form_, "Line27", &frame, 2340, 3375, 1365);
+        Control& resultD = resultBox(form_, "SimplificaçãoD2", &frame, 2400, 1560, resultStyle);
+        const ResultPanels panels = layOutPanels(
+            form_, frame, {"Frame10", "Text5", "Frame12", "Label10", "Text8", "Text7", "Line18"},
+            {2280, 780, 1215, 1155}, {2100, 820, 1335, 1155});
+        return {{&n1, &d1},
+                equals,
+                {resultN, resultD, panels},
+                clearing(clearButton(form_, "Command16", &frame, 3000, 240, Clearing::Result)),
+                clearing(clearButton(form_, "Command15", &frame, 3420, 240, Clearing::All))};
+    }
+
+    ComparisonControls comparison() {
+        using namespace common::layout;
+        Control& frame = titledFrame(form_, "Frame17", nullptr, {11340, 4260, 3855, 3735},
+                                     "Comparação de frações");
+        Control& n1 = term(frame, "ComparaçãoN1", 360, 480, "5", 28);
+        fractionBar(form_, "Line21", &frame, 300, 1335, 945);
+        Control& d1 = term(frame, "ComparaçãoD1", 360, 1080, "12", 28);
+        Control& compare = equalsButton(form_, "Comparação", &frame, 1560, 780, "?");
+        Control& n2 = term(frame, "ComparaçãoN2", 2160, 480, "2", 28);
+        fractionBar(form_, "Line22", &frame, 2100, 3135, 945);
+        Control& d2 = term(frame, "ComparaçãoD2", 2160, 1080, "3", 28);
+        tabbed(compare);
+
+        Control& detail = form_.add({.kind = ui::ControlKind::Frame,
+                                     .name = "Frame18",
+                                     .place = {120, 1560, 3615, 1800},
+                                     .container = &frame,
+                                     .border = ui::Border::Flat});
+        Control& n3 = resultBox(form_, "ComparaçãoN3", &detail, 240, 360, resultStyle);
+        fractionBar(form_, "Line23", &detail, 180, 1215, 825);
+        Control& d3 = resultBox(form_, "ComparaçãoD3", &detail, 240, 960, resultStyle);
+        Control& sign = form_.add({.kind = ui::ControlKind::Label,
+                                   .name = "Label15",
+                                   .place = {1440, 645, 720, 360},
+                                   .text = "?",
+                                   .container = &detail,
+                                   .font = common::styles::sign,
+                                   .foreground = ui::colors::blue,
+                                   .alignment = ui::Alignment::Center});
+        Control& n4 = resultBox(form_, "ComparaçãoN4", &detail, 2460, 360, resultStyle);
+        fractionBar(form_, "Line24", &detail, 2400, 3435, 825);
+        Control& d4 = resultBox(form_, "ComparaçãoD4", &detail, 2460, 960, resultStyle);
+        return {{&n1, &d1, &n2, &d2},
+                compare,
+                sign,
+                n3,
+                d3,
+                n4,
+                d4,
+                clearing(clearButton(form_, "Command14", &frame, 3000, 3420, Clearing::Result)),
+                clearing(clearButton(form_, "Command13", &frame, 3420, 3420, Clearing::All))};
+    }
+
+    ToDecimalControls toDecimal() {
+        using namespace common::layout;
+        Control& frame = titledFrame(form_, "Frame19", nullptr, {120, 8340, 6795, 2235},
+                                     "Converter fração em dízima");
+        Control& n = term(frame, "DízimaN", 390, 600, "7", 30);
+        fractionBar(form_, "Line25", &frame, 330, 1365, 1095);
+        Control& d = term(frame, "DízimaD", 390, 1260, "8", 30);
+        Control& convert = tabbed(equalsButton(form_, "Dízima", &frame, 1620, 945));
+        Control& result = resultBox(form_, "ConversãoDízima", &frame, 2160, 930,
+                                    {common::styles::fixedBox, ui::Border::Sunken, 4335});
+        return {{&n, &d},
+                convert,
+                result,
+                clearing(clearButton(form_, "Command10", &frame, 5940, 1920, Clearing::Result)),
+                clearing(clearButton(form_, "Command9", &frame, 6360, 1920, Clearing::All))};
+    }
+
+    ToFractionControls toFraction() {
+        using namespace common::layout;
+        Control& frame = titledFrame(form_, "Frame11", nullptr, {8220, 8340, 6795, 2235},
+                                     "Converter dízima em fração");
+        Control& input = tabbed(termBox(form_, "Text6", &frame, 360, 930, "0.14(27)", 30,
+                                        {common::styles::fixedBox, ui::Border::Sunken, 3480}));
+        Control& convert = tabbed(equalsButton(form_, "Conversão", &frame, 4020, 945));
+        const common::layout::BoxStyle wide{common::styles::fixedBox, ui::Border::Sunken, 2055};
+        Control& numerator = resultBox(form_, "ConversãoN1", &frame, 4500, 600, wide);
+        fractionBar(form_, "Line13", &frame, 4440, 6615, 1095);
+        Control& denominator = resultBox(form_, "ConversãoD1", &frame, 4500, 1260, wide);
+        Control& clearResult =
+            clearing(clearButton(form_, "Command12", &frame, 5940, 1920, Clearing::Result));
+        Control& clearAll =
+            clearing(clearButton(form_, "Command11", &frame, 6360, 1920, Clearing::All));
+        return {input,
+                convert,
+                numerator,
+                denominator,
+                scratch("Text17"),
+                scratch("Text18"),
+                scratch("Text19"),
+                clearResult,
+                clearAll};
+    }
+
+    void title() {
+        form_.add({.kind = ui::ControlKind::Label,
+                   .name = "Label5",
+                   .place = {5880, 240, 3480, 720},
+                   .text = "TALVERA",
+                   .font = {"Comic Sans MS", 24, true},
+                   .foreground = ui::colors::red,
+                   .alignment = ui::Alignment::Center});
+    }
+
+    void finishTabOrder() {
+        std::vector<const Control*> order = tabbed_;
+        order.insert(order.end(), clearing_.begin(), clearing_.end());
+        form_.setTabOrder(std::move(order));
+    }
+
+  private:
+    Control& term(const Control& frame, std::string name, int left, int top, const char* text,
+                  int maxLength) {
+        return tabbed(common::layout::termBox(form_, std::move(name), &frame, left, top, text,
+                                              maxLength, termStyle));
+    }
+
+    Control& scratch(const char* name) {
+        return form_.add({.kind = ui::ControlKind::TextBox,
+                          .name = name,
+                          .place = {0, 0, common::layout::boxWidth, common::layout::boxHeight},
+                          .visible = false,
+                          .tabStop = false});
+    }
+
+    Control& tabbed(Control& control) {
+        tabbed_.push_back(&control);
+        return control;
+    }
+
+    Control& clearing(Control& control) {
+        clearing_.push_back(&control);
+        return control;
+    }
+
+    Form& form_;
+    std::vector<const Control*> tabbed_;
+    std::vector<const Control*> clearing_;
+};
+
+}  // namespace
+
+OperationsControls layOutOperationsPage(Form& form) {
+    PageBuilder page(form);
+    page.title();
+    OperationsControls controls{page.operation(operationFrames[0]),
+                                page.operation(operationFrames[1]),
+                                page.operation(operationFrames[2]),
+                                page.operation(operationFrames[3]),
+                                page.simplification(),
+                                page.comparison(),
+                                page.toDecimal(),
+                                page.toFraction()};
+    page.finishTabOrder();
+    return controls;
+}
+
+}  // namespace talvera::operations

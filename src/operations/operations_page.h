@@ -1,0 +1,28 @@
+#pragma once
+
+#include "common/messenger.h"
+#include "operations/fraction_task.h"
+#include "operations/operations_layout.h"
+#include "ui/dialogs.h"
+#include "ui/page.h"
+
+namespace talvera::operations {
+
+// Form1: eight small calculators side by side.
+class OperationsPage : public ui::Page {
+  public:
+    explicit OperationsPage(ui::Dialogs& dialogs);
+
+  private:
+    void load() const;
+
+    common::Messenger messenger_;
+    OperationsControls controls_;
+    FractionTask addition_;
+    FractionTask subtraction_;
+    FractionTask multiplication_;
+    FractionTask division_;
+    FractionTask simplification_;
+};
+
+}  // namespace talvera::operations

@@ -1,0 +1,57 @@
+#include "operations/result_display.h"
+
+#include "core/fixed_width.h"
+
+namespace talvera::operations {
+
+namespace {
+
+void write(const ResultView& view, const core::Decimal& n, const core::Decimal& d) {
+    view.numerator.setText(n.toString());
+    view.denominator.setText(d.toString());
+}
+
+void showWhole(const ResultPanels& panels, const std::string& text) {
+    panels.whole.show();
+    panels.wholeBox.setText(text);
+}
+
+bool isNegativeFraction(const core::Decimal& n, const core::Decimal& d) {
+    return !n.isZero() && !d.isZero() && n.isNegative() != d.isNegative();
+}
+
+}  // namespace
+
+void showResult(const ResultView& view, ResultStyle style, const core::Decimal& n,
+                const core::Decimal& d) {
+    if (style == ResultStyle::AlwaysWrite) {
+        write(view, n, d);
+    }
+    if (d == n) {
+        showWhole(view.panels, "1");
+        return;
+    }
+    if (core::remainder32(n, d) == 0) {
+        showWhole(view.panels, (n / d).toString());
+        return;
+    }
+    if (isNegativeFraction(n, d)) {
+        view.panels.negative.show();
+        view.panels.negativeNumerator.setText(n.abs().toString());
+        view.panels.negativeDenominator.setText(d.abs().toString());
+        return;
+    }
+    if (style == ResultStyle::PositiveWrite) {
+        // Both terms positive, or both negative: the fraction is positive either way.
+        write(view, n.abs(), d.abs());
+    }
+}
+
+void clearResult(const ResultView& view) {
+    view.numerator.setText("");
+    view.denominator.setText("");
+    view.panels.whole.hide();
+    view.panels.negative.hide();
+}
+
+}  // namespace talvera::operations

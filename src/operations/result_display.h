@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/decimal.h"
+#include "ui/control.h"
+
+namespace talvera::operations {
+
+// The two borderless panels laid over a task's result fraction.
+struct ResultPanels {
+    ui::Control& whole;
+    ui::Control& wholeBox;
+    ui::Control& negative;
+    ui::Control& negativeNumerator;
+    ui::Control& negativeDenominator;
+};
+
+struct ResultView {
+    ui::Control& numerator;
+    ui::Control& denominator;
+    ResultPanels panels;
+};
+
+// How a task shows its reduced result n over d.
+enum class ResultStyle {
+    // Addition and subtraction: the result boxes always get n and d, signs as they fell; a whole
+    // or negative result is also shown in its panel over them.
+    AlwaysWrite,
+    // Multiplication, division and simplification: a whole or negative result is shown only in
+    // its panel; the result boxes get |n| and |d| of a positive fraction that is not whole.
+    PositiveWrite,
+};
+
+// Throws CapacityError when a term is outside the remainder integer's range (or d is 0) at the
+// divisibility test; what was written before stays.
+void showResult(const ResultView& view, ResultStyle style, const core::Decimal& n,
+                const core::Decimal& d);
+
+// Empties the result boxes and hides both panels.
+void clearResult(const ResultView& view);
+
+}  // namespace talvera::operations
