@@ -1,0 +1,101 @@
+#include "driver.h"
+
+#include "ui/user.h"
+
+namespace talvera::scenarios {
+
+void Driver::stop() {
+    program_.reset();
+    settle();
+}
+
+void Driver::start() {
+    stop();
+    dialogs_.messages.clear();
+    program_ = std::make_unique<shell::Program>(dialogs_, windowObserver());
+    program_->start();
+    settle();
+}
+
+ui::Form& Driver::openForm(std::string_view form) const {
+    const auto page = shell::pageNamed(form);
+    if (!page) {
+        throw ScenarioError("there is no window " + std::string(form));
+    }
+    ui::Form* found = program_ ? program_->form(*page) : nullptr;
+    if (found == nullptr) {
+        throw ScenarioError(std::string(form) + " is not open");
+    }
+    return *found;
+}
+
+ui::Control& Driver::control(std::string_view form, std::string_view name) const {
+    ui::Control* found = openForm(form).find(name);
+    if (found == nullptr) {
+        throw ScenarioError(std::string(form) + " has no control " + std::string(name));
+    }
+    return *found;
+}
+
+void Driver::chooseMenu(std::string_view form, std::string_view caption) {
+    if (!ui::user::choose(openForm(form), caption)) {
+        throw ScenarioError(std::string(form) + " has no menu item " + std::string(caption));
+    }
+    settle();
+}
+
+void Driver::type(std::string_view form, std::string_view name, std::string_view text) {
+    ui::user::type(control(form, name), text);
+    settle();
+}
+
+void Driver::click(std::string_view form, std::string_view name) {
+    ui::user::click(control(form, name));
+    settle();
+}
+
+void Driver::close(std::string_view form) {
+    ui::user::close(openForm(form));
+    settle();
+}
+
+std::string Driver::text(std::string_view form, std::string_view name) {
+    return control(form, name).text();
+}
+
+std::string Driver::caption(std::string_view form, std::string_view name) {
+    if (name == form) {
+        return openForm(form).caption();
+    }
+    return control(form, name).caption();
+}
+
+bool Driver::visible(std::string_view form, std::string_view name) {
+    return control(form, name).visible();
+}
+
+bool Driver::enabled(std::string_view form, std::string_view name) {
+    return control(form, name).enabled();
+}
+
+bool Driver::ticked(std::string_view form, std::string_view name) {
+    return control(form, name).checked();
+}
+
+bool Driver::open(std::string_view form) {
+    const auto page = shell::pageNamed(form);
+    if (!page) {
+        throw ScenarioError("there is no window " + std::string(form));
+    }
+    return program_ && program_->form(*page) != nullptr;
+}
+
+bool Driver::ended() const {
+    return program_ && program_->ended();
+}
+
+std::unique_ptr<Driver> makeModelDriver() {
+    return std::make_unique<Driver>();
+}
+
+}  // namespace talvera::scenarios

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "recording_dialogs.h"
+#include "shell/program.h"
+
+namespace talvera::scenarios {
+
+// A scenario that names something that is not there.
+class ScenarioError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Drives the program the way a person does, and reads what the screen shows. The model driver
+// works on the forms themselves; the widget driver on real Qt widgets.
+class Driver {
+  public:
+    Driver() = default;
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+    virtual ~Driver() = default;
+
+    // A fresh program with only the title page open.
+    virtual void start();
+
+    virtual void chooseMenu(std::string_view form, std::string_view caption);
+    virtual void type(std::string_view form, std::string_view control, std::string_view text);
+    virtual void click(std::string_view form, std::string_view control);
+    virtual void close(std::string_view form);
+
+    virtual std::string text(std::string_view form, std::string_view control);
+    // A control's caption, or a window's when the name is the form's own.
+    virtual std::string caption(std::string_view form, std::string_view name);
+    virtual bool visible(std::string_view form, std::string_view control);
+    virtual bool enabled(std::string_view form, std::string_view control);
+    virtual bool ticked(std::string_view form, std::string_view control);
+    virtual bool open(std::string_view form);
+    bool ended() const;
+
+    std::deque<RecordedMessage>& messages() { return dialogs_.messages; }
+
+  protected:
+    // Closes the program; a driver whose view outlives nothing of it calls this first.
+    void stop();
+    virtual ui::WindowObserver* windowObserver() { return nullptr; }
+    // Lets a view catch up after a user action; the model needs nothing.
+    virtual void settle() {}
+
+    ui::Form& openForm(std::string_view form) const;
+    ui::Control& control(std::string_view form, std::string_view name) const;
+
+  private:
+    RecordingDialogs dialogs_;
+    std::unique_ptr<shell::Program> program_;
+};
+
+std::unique_ptr<Driver> makeModelDriver();
+std::unique_ptr<Driver> makeWidgetDriver();
+
+}  // namespace talvera::scenarios

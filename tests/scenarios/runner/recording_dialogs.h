@@ -1,0 +1,25 @@
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "ui/dialogs.h"
+
+namespace talvera::scenarios {
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+    ui::MessageIcon icon;
+};
+
+// Keeps every message box instead of showing it, in the order they came.
+class RecordingDialogs : public ui::Dialogs {
+  public:
+    void inform(std::string_view text, std::string_view title, ui::MessageIcon icon) override {
+        messages.push_back({std::string(text), std::string(title), icon});
+    }
+    std::deque<RecordedMessage> messages;
+};
+
+}  // namespace talvera::scenarios
