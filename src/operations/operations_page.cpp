@@ -38,7 +38,10 @@ OperationsPage::OperationsPage(ui::Dialogs& dialogs)
       subtraction_(controls_.subtraction, rules::subtraction, messenger_),
       multiplication_(controls_.multiplication, rules::multiplication, messenger_),
       division_(controls_.division, rules::division, messenger_),
-      simplification_(controls_.simplification, rules::simplification, messenger_) {
+      simplification_(controls_.simplification, rules::simplification, messenger_),
+      comparison_(controls_.comparison, messenger_),
+      toDecimal_(controls_.toDecimal, messenger_),
+      toFraction_(controls_.toFraction, messenger_) {
     form().onLoad([this] { load(); });
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/messenger.h"
+#include "operations/comparison_task.h"
 #include "operations/fraction_task.h"
 #include "operations/operations_layout.h"
+#include "operations/to_decimal_task.h"
+#include "operations/to_fraction_task.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 
@@ -23,6 +26,9 @@ class OperationsPage : public ui::Page {
     FractionTask multiplication_;
     FractionTask division_;
     FractionTask simplification_;
+    ComparisonTask comparison_;
+    ToDecimalTask toDecimal_;
+    ToFractionTask toFraction_;
 };
 
 }  // namespace talvera::operations

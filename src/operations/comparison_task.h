@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/messenger.h"
+#include "operations/operations_layout.h"
+
+namespace talvera::operations {
+
+// Compares two fractions: the relation sign on the button and between the two fractions
+// rewritten over their least common denominator.
+class ComparisonTask {
+  public:
+    ComparisonTask(ComparisonControls controls, const common::Messenger& messenger);
+    ComparisonTask(const ComparisonTask&) = delete;
+    ComparisonTask& operator=(const ComparisonTask&) = delete;
+
+  private:
+    void compare() const;
+    void clearResults() const;
+
+    ComparisonControls controls_;
+    const common::Messenger& messenger_;
+};
+
+}  // namespace talvera::operations

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+
+// The Operations page's own messages, beside the term validation's (core/messages.h).
+namespace talvera::operations::texts {
+
+inline constexpr std::string_view undecided = "?";
+
+// Comparison.
+inline constexpr std::string_view fourTermsNeeded =
+    "Deve colocar valores nos quatro termos das fracções.";
+
+// Fraction to decimal: the page's newer spelling, as these two were written.
+inline constexpr std::string_view decimalNotNumeric =
+    "As frações devem ter termos numéricos e inteiros.";
+inline constexpr std::string_view decimalZeroDenominator =
+    "A fração não pode ter denominador zero.";
+
+// Decimal to fraction.
+inline constexpr std::string_view noDecimalPart =
+    "A dízima deve ter uma parte inteira e uma parte decimal.";
+inline constexpr std::string_view noIntegerPart =
+    "A dízima não tem parte inteira. O programa colocará zero.";
+inline constexpr std::string_view tooManyPoints =
+    "A dízima não pode ter mais de um ponto decimal nem conter reticências.";
+inline constexpr std::string_view afterPeriod = "A dízima não pode ter elementos após o período.";
+inline constexpr std::string_view tooManyPrefix = "A dízima tem ";
+inline constexpr std::string_view tooManyOpenings =
+    " parenteses abertos e só pode ter um em dízima periódica.";
+inline constexpr std::string_view tooManyClosings =
+    " parenteses fechados e só pode ter um em dízima periódica.";
+
+}  // namespace talvera::operations::texts

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "common/messenger.h"
+#include "core/divisors.h"
+#include "operations/operations_layout.h"
+
+namespace talvera::operations {
+
+// Turns a decimal typed as text into a fraction in lowest terms: finite decimals, and repeating
+// decimals with the period in parentheses, as 0.14(27).
+class ToFractionTask {
+  public:
+    ToFractionTask(ToFractionControls controls, const common::Messenger& messenger);
+    ToFractionTask(const ToFractionTask&) = delete;
+    ToFractionTask& operator=(const ToFractionTask&) = delete;
+
+  private:
+    void convert() const;
+    // Rewrites the input box as the conversion reads it; returns the input.
+    std::string normalizeInput() const;
+    void writeScratch(const std::string& input) const;
+    // Whether the input passes the checks on points and parentheses; shows the message if not.
+    bool checkMarks(const std::string& input) const;
+    void clearResults() const;
+
+    ToFractionControls controls_;
+    const common::Messenger& messenger_;
+};
+
+// The unreduced fraction of a checked input (one point, at most one "(" after it, nothing after
+// a ")"). Throws CapacityError where the program's capacity ends.
+core::Fraction decimalToFraction(const std::string& input);
+
+}  // namespace talvera::operations
