@@ -17,9 +17,9 @@ constexpr std::int64_t maxIntegerDigits = 29;
 // How an exact value compares with the candidate scaled to 28 places: the truncated candidate
 // and what was cut off, enough to round half to even at any smaller scale.
 struct ScaledCandidate {
-    WideUInt truncated;  // floor(|value| * 10^28)
-    int halfComparison;  // the part cut off, compared with one half: -1, 0 or +1
-    bool cutNonZero;     // whether the part cut off is not zero
+    WideUInt truncated;       // floor(|value| * 10^28)
+    int halfComparison = 0;   // the part cut off, compared with one half: -1, 0 or +1
+    bool cutNonZero = false;  // whether the part cut off is not zero
 };
 
 }  // namespace
@@ -89,7 +89,7 @@ class DecimalBuilder {
         }
         // The digits worth 10^-28 and more make the candidate; the rest decides the rounding.
         const std::int64_t shift = number.exponent + Decimal::maxScale;
-        const std::int64_t digitCount = static_cast<std::int64_t>(number.digits.size());
+        const auto digitCount = static_cast<std::int64_t>(number.digits.size());
         const std::int64_t kept =
             std::clamp<std::int64_t>(digitCount + std::min<std::int64_t>(shift, 0), 0, digitCount);
         WideUInt truncated;
@@ -132,8 +132,10 @@ class DecimalBuilder {
 
     static int compareWithHalf(const WideUInt& rest, const WideUInt& whole) {
         const WideUInt twice = rest + rest;
-        const auto order = twice <=> whole;
-        return order < 0 ? -1 : (order > 0 ? 1 : 0);
+        if (twice == whole) {
+            return 0;
+        }
+        return twice < whole ? -1 : 1;
     }
 
     static Decimal signedSum(const Decimal& a, const Decimal& b, bool subtract) {
@@ -237,7 +239,7 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     }
     const int scale = std::max(a.scale_, b.scale_);
     const auto order = DecimalBuilder::scaledTo(a, scale) <=> DecimalBuilder::scaledTo(b, scale);
-    return a.negative_ ? 0 <=> order : order;
+    return a.negative_ ? reversed(order) : order;
 }
 
 }  // namespace talvera::core

@@ -68,4 +68,12 @@ class Decimal {
     bool negative_ = false;
 };
 
+// The opposite order: what a < b says, b < a says too.
+constexpr std::strong_ordering reversed(std::strong_ordering order) {
+    if (order == std::strong_ordering::less) {
+        return std::strong_ordering::greater;
+    }
+    return order == std::strong_ordering::greater ? std::strong_ordering::less : order;
+}
+
 }  // namespace talvera::core

@@ -10,9 +10,9 @@ namespace {
 
 // An exact signed product of two Decimals: ±magnitude / 10^scale.
 struct Product {
-    bool negative;
+    bool negative = false;
     WideUInt magnitude;
-    int scale;
+    int scale = 0;
 };
 
 Product multiply(const Decimal& a, const Decimal& b) {
@@ -29,7 +29,7 @@ std::strong_ordering compareProducts(const Product& x, const Product& y) {
     const int scale = std::max(x.scale, y.scale);
     const auto order = x.magnitude * WideUInt::powerOfTen(scale - x.scale) <=>
                        y.magnitude * WideUInt::powerOfTen(scale - y.scale);
-    return xNegative ? 0 <=> order : order;
+    return xNegative ? reversed(order) : order;
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ std::strong_ordering compareFractions(const Decimal& n1, const Decimal& d1, cons
                                       const Decimal& d2) {
     // n1/d1 <=> n2/d2 is n1*d2 <=> n2*d1 when d1*d2 > 0, and the reverse otherwise.
     const auto order = compareProducts(multiply(n1, d2), multiply(n2, d1));
-    return d1.isNegative() != d2.isNegative() ? 0 <=> order : order;
+    return d1.isNegative() != d2.isNegative() ? reversed(order) : order;
 }
 
 }  // namespace talvera::core

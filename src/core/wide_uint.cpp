@@ -1,5 +1,6 @@
 #include "core/wide_uint.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace talvera::core {
@@ -22,12 +23,7 @@ WideUInt WideUInt::powerOfTen(int exponent) {
 }
 
 bool WideUInt::isZero() const {
-    for (auto limb : limbs_) {
-        if (limb != 0) {
-            return false;
-        }
-    }
-    return true;
+    return std::ranges::all_of(limbs_, [](std::uint64_t limb) { return limb == 0; });
 }
 
 bool WideUInt::fitsIn128() const {

@@ -44,6 +44,7 @@ void ComparisonTask::compare() const {
     common::runTrapped(messenger_, [this] {
         const auto& boxes = controls_.terms;  // N1, D1, N2, D2
         std::vector<std::string_view> terms;
+        terms.reserve(boxes.size());
         for (const ui::Control* box : boxes) {
             terms.push_back(core::termText(box->text()));
         }
@@ -57,6 +58,7 @@ void ComparisonTask::compare() const {
             return;
         }
         std::vector<core::Decimal> values;
+        values.reserve(terms.size());
         for (const std::string_view term : terms) {
             values.push_back(*core::Decimal::parse(term));
         }

@@ -12,6 +12,7 @@ class ComparisonTask {
     ComparisonTask(ComparisonControls controls, const common::Messenger& messenger);
     ComparisonTask(const ComparisonTask&) = delete;
     ComparisonTask& operator=(const ComparisonTask&) = delete;
+    ~ComparisonTask() = default;
 
   private:
     void compare() const;

@@ -43,6 +43,7 @@ class FractionTask {
                  const common::Messenger& messenger);
     FractionTask(const FractionTask&) = delete;
     FractionTask& operator=(const FractionTask&) = delete;
+    ~FractionTask() = default;
 
     const FractionTaskControls& controls() const { return controls_; }
 

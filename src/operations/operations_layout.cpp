@@ -19,24 +19,25 @@ const common::layout::BoxStyle resultStyle{common::styles::fixedBox, ui::Border:
 
 // Names and texts of the four operation frames, which share one shape.
 struct OperationFrame {
-    const char* word;  // the boxes are word + "N1", word + "D1", ...; the "=" button is word
-    const char* frame;
-    const char* caption;
-    ui::Rect place;
-    const char* signLabel;
-    const char* sign;
-    std::array<const char*, 4> defaults;  // N1, D1, N2, D2
-    int maxLength;
-    std::array<const char*, 3> bars;
-    const char* wholePanel;
-    const char* wholeBox;
-    const char* negativePanel;
-    const char* negativeSign;
-    const char* negativeNumerator;
-    const char* negativeDenominator;
-    const char* negativeBar;
-    const char* clearResult;
-    const char* clearAll;
+    const char* word =
+        nullptr;  // the boxes are word + "N1", word + "D1", ...; the "=" button is word
+    const char* frame = nullptr;
+    const char* caption = nullptr;
+    ui::Rect place{};
+    const char* signLabel = nullptr;
+    const char* sign = nullptr;
+    std::array<const char*, 4> defaults{};  // N1, D1, N2, D2
+    int maxLength = 0;
+    std::array<const char*, 3> bars{};
+    const char* wholePanel = nullptr;
+    const char* wholeBox = nullptr;
+    const char* negativePanel = nullptr;
+    const char* negativeSign = nullptr;
+    const char* negativeNumerator = nullptr;
+    const char* negativeDenominator = nullptr;
+    const char* negativeBar = nullptr;
+    const char* clearResult = nullptr;
+    const char* clearAll = nullptr;
 };
 
 const std::array<OperationFrame, 4> operationFrames{{
@@ -116,13 +117,13 @@ const std::array<OperationFrame, 4> operationFrames{{
 
 // Names of the two panels over a result fraction.
 struct PanelNames {
-    const char* whole;
-    const char* wholeBox;
-    const char* negative;
-    const char* sign;
-    const char* numerator;
-    const char* denominator;
-    const char* bar;
+    const char* whole = nullptr;
+    const char* wholeBox = nullptr;
+    const char* negative = nullptr;
+    const char* sign = nullptr;
+    const char* numerator = nullptr;
+    const char* denominator = nullptr;
+    const char* bar = nullptr;
 };
 
 // Both panels, laid over a result fraction; a panel is added after the result boxes, so that it

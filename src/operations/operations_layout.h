@@ -40,6 +40,7 @@ struct ToFractionControls {
     ui::Control& clearAll;
 };
 
+// NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): an aggregate of references
 struct OperationsControls {
     FractionTaskControls addition;
     FractionTaskControls subtraction;

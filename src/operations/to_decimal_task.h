@@ -11,6 +11,7 @@ class ToDecimalTask {
     ToDecimalTask(ToDecimalControls controls, const common::Messenger& messenger);
     ToDecimalTask(const ToDecimalTask&) = delete;
     ToDecimalTask& operator=(const ToDecimalTask&) = delete;
+    ~ToDecimalTask() = default;
 
   private:
     void convert() const;

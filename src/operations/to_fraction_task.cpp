@@ -79,7 +79,7 @@ core::Fraction decimalToFraction(const std::string& input) {
 }
 
 ToFractionTask::ToFractionTask(ToFractionControls controls, const common::Messenger& messenger)
-    : controls_(std::move(controls)), messenger_(messenger) {
+    : controls_(controls), messenger_(messenger) {
     common::wireClearing({&controls_.input}, controls_.clearResult, controls_.clearAll,
                          [this] { clearResults(); });
     controls_.convert.onClick([this] { convert(); });

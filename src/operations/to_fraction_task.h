@@ -15,6 +15,7 @@ class ToFractionTask {
     ToFractionTask(ToFractionControls controls, const common::Messenger& messenger);
     ToFractionTask(const ToFractionTask&) = delete;
     ToFractionTask& operator=(const ToFractionTask&) = delete;
+    ~ToFractionTask() = default;
 
   private:
     void convert() const;

@@ -54,6 +54,7 @@ class Control {
     Control(Form& form, ControlDesign design, int stackingOrder);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
+    ~Control() = default;
 
     const std::string& name() const { return design_.name; }
     ControlKind kind() const { return design_.kind; }
