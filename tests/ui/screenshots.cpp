@@ -14,7 +14,8 @@ namespace {
 
 class SilentDialogs : public talvera::ui::Dialogs {
   public:
-    void inform(std::string_view, std::string_view, talvera::ui::MessageIcon) override {}
+    void inform(std::string_view /*text*/, std::string_view /*title*/,
+                talvera::ui::MessageIcon /*icon*/) override {}
 };
 
 }  // namespace

@@ -29,16 +29,16 @@ class Driver {
     virtual void start();
 
     virtual void chooseMenu(std::string_view form, std::string_view caption);
-    virtual void type(std::string_view form, std::string_view control, std::string_view text);
-    virtual void click(std::string_view form, std::string_view control);
+    virtual void type(std::string_view form, std::string_view name, std::string_view text);
+    virtual void click(std::string_view form, std::string_view name);
     virtual void close(std::string_view form);
 
-    virtual std::string text(std::string_view form, std::string_view control);
+    virtual std::string text(std::string_view form, std::string_view name);
     // A control's caption, or a window's when the name is the form's own.
     virtual std::string caption(std::string_view form, std::string_view name);
-    virtual bool visible(std::string_view form, std::string_view control);
-    virtual bool enabled(std::string_view form, std::string_view control);
-    virtual bool ticked(std::string_view form, std::string_view control);
+    virtual bool visible(std::string_view form, std::string_view name);
+    virtual bool enabled(std::string_view form, std::string_view name);
+    virtual bool ticked(std::string_view form, std::string_view name);
     virtual bool open(std::string_view form);
     bool ended() const;
 
