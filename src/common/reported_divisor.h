@@ -20,8 +20,9 @@ std::optional<core::Decimal> reportedDivisor(const Messenger& messenger, const A
     return divisor;
 }
 
-// A missing divisor fails the division that needs it, as a division by nothing would.
-inline const core::Decimal& requireValue(const std::optional<core::Decimal>& value) {
+// A missing divisor fails the division that needs it, as a division by nothing would. Returns a
+// copy, so that it may be called on the divisor routine's temporary result.
+inline core::Decimal requireValue(const std::optional<core::Decimal>& value) {
     if (!value) {
         throw core::CapacityError();
     }

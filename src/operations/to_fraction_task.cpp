@@ -152,7 +152,7 @@ void ToFractionTask::convert() const {
             return;
         }
         const core::Fraction fraction = decimalToFraction(input);
-        const core::Decimal& divisor = common::requireValue(
+        const core::Decimal divisor = common::requireValue(
             common::reportedDivisor(messenger_, fraction.numerator, fraction.denominator));
         controls_.numerator.setText((fraction.numerator / divisor).toString());
         controls_.denominator.setText((fraction.denominator / divisor).toString());
