@@ -4,29 +4,35 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <memory>
 
 namespace talvera::ui::qt {
 
 void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
+    const std::unique_ptr<QMenu> menu(createPortugueseMenu());
+    menu->exec(event->globalPos());
+}
+
+QMenu* LineEdit::createPortugueseMenu() {
+    auto* menu = new QMenu(this);
     const bool editable = !isReadOnly();
     const bool selected = hasSelectedText();
-    auto add = [&menu](const QString& text, bool enabled, auto slot) {
-        QAction* action = menu.addAction(text, slot);
+    auto add = [menu](const QString& text, bool enabled, auto slot) {
+        QAction* action = menu->addAction(text, slot);
         action->setEnabled(enabled);
     };
     add(QStringLiteral("Desfazer"), editable && isUndoAvailable(), [this] { undo(); });
     add(QStringLiteral("Refazer"), editable && isRedoAvailable(), [this] { redo(); });
-    menu.addSeparator();
+    menu->addSeparator();
     add(QStringLiteral("Cortar"), editable && selected && echoMode() == Normal, [this] { cut(); });
     add(QStringLiteral("Copiar"), selected && echoMode() == Normal, [this] { copy(); });
     const bool canPaste = !QGuiApplication::clipboard()->text().isEmpty();
     add(QStringLiteral("Colar"), editable && canPaste, [this] { paste(); });
     add(QStringLiteral("Eliminar"), editable && selected, [this] { del(); });
-    menu.addSeparator();
+    menu->addSeparator();
     add(QStringLiteral("Seleccionar tudo"), !text().isEmpty() && selectedText() != text(),
         [this] { selectAll(); });
-    menu.exec(event->globalPos());
+    return menu;
 }
 
 }  // namespace talvera::ui::qt

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+class QMenu;
+
 namespace talvera::ui::qt {
 
 // A text box whose context menu speaks European Portuguese, like the rest of the screen.
@@ -9,6 +11,9 @@ class LineEdit : public QLineEdit {
     Q_OBJECT
   public:
     using QLineEdit::QLineEdit;
+
+    // The context menu, built for the box's current state; the caller owns it.
+    QMenu* createPortugueseMenu();
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -1,0 +1,284 @@
+// The Qt binder against real widgets, offscreen: a form's state reaches its widgets, what a
+// person does reaches the form, and the message box is the one the program promises.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "ui/form.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/line_edit.h"
+#include "ui/qt/message_box_dialogs.h"
+#include "ui/qt/units.h"
+
+using talvera::ui::Control;
+using talvera::ui::ControlKind;
+using talvera::ui::Form;
+using talvera::ui::qt::FormWindow;
+
+namespace {
+
+std::unique_ptr<Form> makeForm() {
+    auto form = std::make_unique<Form>("Form9", "TALVERA", talvera::ui::Size{6000, 4500});
+    const Control& frame = form->add({.kind = ControlKind::Frame,
+                                      .name = "Frame1",
+                                      .place = {150, 150, 4500, 3000},
+                                      .text = "Adição de frações",
+                                      .border = talvera::ui::Border::Titled});
+    form->add({.kind = ControlKind::TextBox,
+               .name = "AdiçãoN1",
+               .place = {390, 900, 915, 330},
+               .text = "1",
+               .container = &frame,
+               .maxLength = 4});
+    form->add({.kind = ControlKind::TextBox,
+               .name = "AdiçãoN3",
+               .place = {1500, 900, 915, 330},
+               .container = &frame,
+               .readOnly = true,
+               .tabStop = false});
+    form->add({.kind = ControlKind::Button,
+               .name = "Adição",
+               .place = {3000, 900, 315, 315},
+               .text = "=",
+               .container = &frame});
+    form->add({.kind = ControlKind::Frame,
+               .name = "Frame6",
+               .place = {1400, 800, 1215, 1155},
+               .container = &frame,
+               .visible = false});
+    form->add({.kind = ControlKind::CheckBox,
+               .name = "PassoAdição",
+               .place = {300, 3300, 2400, 255},
+               .text = "Um passo de cada vez"});
+    return form;
+}
+
+// Closes whatever modal window opens, after noting what it showed.
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+};
+
+void closeNextModal(SeenBox& seen) {
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            return;
+        }
+        seen = {box->windowTitle(), box->text(), box->icon(),
+                static_cast<int>(box->buttons().size())};
+        box->accept();
+    });
+}
+
+}  // namespace
+
+class QtBinderTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void buildsWidgetsFromTheForm();
+    void mirrorsProgramWrites();
+    void typingReachesTheForm();
+    void readOnlyBoxRefusesTyping();
+    void clicksReachTheForm();
+    void contextMenuIsPortuguese_data();
+    void contextMenuIsPortuguese();
+    void messageBox_data();
+    void messageBox();
+    void designedFacesHaveFreeSubstitutes_data();
+    void designedFacesHaveFreeSubstitutes();
+};
+
+void QtBinderTest::twipsToPixels_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("rounds down below half") << 7 << 0;
+    QTest::newRow("rounds up from half") << 8 << 1;
+    QTest::newRow("page width") << 15240 << 1016;
+    QTest::newRow("negative") << -8 << -1;
+}
+
+void QtBinderTest::twipsToPixels() {
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(talvera::ui::qt::toPixels(twips), pixels);
+}
+
+void QtBinderTest::buildsWidgetsFromTheForm() {
+    auto form = makeForm();
+    FormWindow window(*form);
+    QCOMPARE(window.objectName(), QStringLiteral("Form9"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("TALVERA"));
+    auto* box = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"));
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->text(), QStringLiteral("1"));
+    QCOMPARE(box->maxLength(), 4);
+    QCOMPARE(box->geometry(), QRect(26, 60, 61, 22));
+    QCOMPARE(qobject_cast<QGroupBox*>(window.widgetFor("Frame1"))->title(),
+             QStringLiteral("Adição de frações"));
+    QVERIFY(box->parentWidget() == window.widgetFor("Frame1"));
+    auto* result = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"));
+    QVERIFY(result->isReadOnly());
+    QCOMPARE(result->focusPolicy(), Qt::ClickFocus);
+    QVERIFY(window.widgetFor("Frame6")->isHidden());
+}
+
+void QtBinderTest::mirrorsProgramWrites() {
+    auto form = makeForm();
+    FormWindow window(*form);
+    window.show();
+    form->control("AdiçãoN3").setText("11");
+    form->control("Frame6").show();
+    form->control("Frame6").moveTo(1500, 1500);
+    form->control("Adição").setEnabled(false);
+    form->control("AdiçãoN1").bringToFront();
+    form->control("PassoAdição").setChecked(true);
+    QCOMPARE(qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"))->text(), QStringLiteral("11"));
+    QVERIFY(!window.widgetFor("Frame6")->isHidden());
+    QCOMPARE(window.widgetFor("Frame6")->pos(), QPoint(100, 100));
+    QVERIFY(!window.widgetFor("Adição")->isEnabled());
+    QCOMPARE(window.widgetFor("Frame1")->children().last(), window.widgetFor("AdiçãoN1"));
+    QVERIFY(qobject_cast<QCheckBox*>(window.widgetFor("PassoAdição"))->isChecked());
+}
+
+void QtBinderTest::typingReachesTheForm() {
+    auto form = makeForm();
+    FormWindow window(*form);
+    window.show();
+    Control& result = form->control("AdiçãoN3");
+    result.setText("11");
+    form->control("AdiçãoN1").onChange([&result] { result.setText(""); });
+    auto* box = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, QStringLiteral("123456"));
+    // The box takes four characters; each keystroke cleared the result through the form.
+    QCOMPARE(form->control("AdiçãoN1").text(), std::string("1234"));
+    QCOMPARE(qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"))->text(), QString());
+}
+
+void QtBinderTest::readOnlyBoxRefusesTyping() {
+    auto form = makeForm();
+    FormWindow window(*form);
+    window.show();
+    auto* result = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"));
+    QTest::keyClicks(result, QStringLiteral("99"));
+    QCOMPARE(result->text(), QString());
+    QCOMPARE(form->control("AdiçãoN3").text(), std::string());
+}
+
+void QtBinderTest::clicksReachTheForm() {
+    auto form = makeForm();
+    FormWindow window(*form);
+    window.show();
+    int clicks = 0;
+    form->control("Adição").onClick([&clicks] { ++clicks; });
+    std::vector<bool> ticks;
+    Control& check = form->control("PassoAdição");
+    check.onClick([&] { ticks.push_back(check.checked()); });
+
+    QTest::mouseClick(window.widgetFor("Adição"), Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+    form->control("Adição").setEnabled(false);
+    QTest::mouseClick(window.widgetFor("Adição"), Qt::LeftButton);
+    QCOMPARE(clicks, 1);
+
+    qobject_cast<QCheckBox*>(window.widgetFor("PassoAdição"))->click();
+    QCOMPARE(ticks, std::vector<bool>{true});
+    QVERIFY(check.checked());
+}
+
+void QtBinderTest::contextMenuIsPortuguese_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QStringList>("enabled");
+    QTest::newRow("term box with all selected")
+        << false << QStringList{"Cortar", "Copiar", "Eliminar"};
+    QTest::newRow("result box with all selected") << true << QStringList{"Copiar"};
+}
+
+void QtBinderTest::contextMenuIsPortuguese() {
+    QFETCH(bool, readOnly);
+    QFETCH(QStringList, enabled);
+    talvera::ui::qt::LineEdit box;
+    box.setText(QStringLiteral("15"));
+    box.setReadOnly(readOnly);
+    box.selectAll();
+    const std::unique_ptr<QMenu> menu(box.createPortugueseMenu());
+    QStringList texts;
+    QStringList enabledTexts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text();
+            if (action->isEnabled() && action->text() != QStringLiteral("Colar")) {
+                enabledTexts << action->text();
+            }
+        }
+    }
+    QCOMPARE(texts, (QStringList{"Desfazer", "Refazer", "Cortar", "Copiar", "Colar", "Eliminar",
+                                 "Seleccionar tudo"}));
+    QCOMPARE(enabledTexts, enabled);
+}
+
+void QtBinderTest::messageBox_data() {
+    QTest::addColumn<bool>("withIcon");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("information") << true << static_cast<int>(QMessageBox::Information);
+    QTest::newRow("plain") << false << static_cast<int>(QMessageBox::NoIcon);
+}
+
+void QtBinderTest::messageBox() {
+    QFETCH(bool, withIcon);
+    QFETCH(int, icon);
+    SeenBox seen;
+    closeNextModal(seen);
+    talvera::ui::qt::MessageBoxDialogs dialogs;
+    dialogs.inform(
+        "As fracções não podem ter denominador zero.", "TALVERA",
+        withIcon ? talvera::ui::MessageIcon::Information : talvera::ui::MessageIcon::None);
+    QCOMPARE(seen.title, QStringLiteral("TALVERA"));
+    QCOMPARE(seen.text, QStringLiteral("As fracções não podem ter denominador zero."));
+    QCOMPARE(static_cast<int>(seen.icon), icon);
+    QCOMPARE(seen.buttons, 1);
+}
+
+void QtBinderTest::designedFacesHaveFreeSubstitutes_data() {
+    QTest::addColumn<QString>("designed");
+    QTest::addColumn<QString>("substitute");
+    QTest::newRow("Fixedsys") << "Fixedsys"
+                              << "DejaVu Sans Mono";
+    QTest::newRow("Comic Sans MS") << "Comic Sans MS"
+                                   << "Comic Neue";
+    QTest::newRow("Arial") << "Arial"
+                           << "Liberation Sans";
+    QTest::newRow("Times New Roman") << "Times New Roman"
+                                     << "Liberation Serif";
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                   << "Liberation Sans";
+}
+
+void QtBinderTest::designedFacesHaveFreeSubstitutes() {
+    QFETCH(QString, designed);
+    QFETCH(QString, substitute);
+    const QFont font =
+        talvera::ui::qt::toQFont({designed.toStdString(), 9.75, true}, QApplication::font());
+    QVERIFY(font.families().contains(substitute));
+    QCOMPARE(font.families().first(), designed);
+    QCOMPARE(font.pointSizeF(), 9.75);
+    QVERIFY(font.bold());
+}
+
+QTEST_MAIN(QtBinderTest)
+#include "test_qt_binder.moc"
