@@ -1,0 +1,83 @@
+// How long opening a page and pressing its buttons take on the form model, and how much memory a
+// page holds.
+#include <QTest>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include "shell/program.h"
+#include "ui/user.h"
+
+namespace {
+
+// Counts the bytes allocated while a page is built, to keep an eye on its memory.
+std::atomic<std::size_t> allocatedBytes{0};
+
+class SilentDialogs : public talvera::ui::Dialogs {
+  public:
+    void inform(std::string_view /*text*/, std::string_view /*title*/,
+                talvera::ui::MessageIcon /*icon*/) override {}
+};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    allocatedBytes += size;
+    if (void* memory = std::malloc(size)) {  // NOLINT(cppcoreguidelines-no-malloc)
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}  // NOLINT
+void operator delete(void* memory, std::size_t /*size*/) noexcept {
+    std::free(memory);
+}  // NOLINT
+
+using talvera::shell::PageId;
+
+class PagesBenchmark : public QObject {
+    Q_OBJECT
+  private slots:
+    void openPage_data() {
+        QTest::addColumn<int>("page");
+        QTest::newRow("Operations") << static_cast<int>(PageId::Operations);
+        QTest::newRow("Details") << static_cast<int>(PageId::Details);
+        QTest::newRow("Instructions") << static_cast<int>(PageId::Instructions);
+    }
+    void openPage() {
+        QFETCH(int, page);
+        SilentDialogs dialogs;
+        talvera::shell::Program program(dialogs);
+        const std::size_t before = allocatedBytes;
+        program.show(static_cast<PageId>(page));
+        qInfo("memory allocated to open it: %zu bytes", allocatedBytes - before);
+        program.close(static_cast<PageId>(page));
+        QBENCHMARK {
+            program.show(static_cast<PageId>(page));
+            program.close(static_cast<PageId>(page));
+        }
+    }
+    void pressEquals_data() {
+        QTest::addColumn<QString>("button");
+        for (const char* name : {"Adição", "Subtracção", "Multiplicação", "Divisão",
+                                 "Simplificação", "Comparação", "Dízima", "Conversão"}) {
+            QTest::newRow(name) << QString::fromUtf8(name);
+        }
+    }
+    void pressEquals() {
+        QFETCH(QString, button);
+        SilentDialogs dialogs;
+        talvera::shell::Program program(dialogs);
+        program.show(PageId::Operations);
+        talvera::ui::Control& control =
+            program.form(PageId::Operations)->control(button.toStdString());
+        QBENCHMARK {
+            talvera::ui::user::click(control);
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(PagesBenchmark)
+#include "bench_pages.moc"
