@@ -40,20 +40,26 @@ using talvera::shell::PageId;
 class PagesBenchmark : public QObject {
     Q_OBJECT
   private slots:
-    void openPage_data() {
+    static void pages() {
         QTest::addColumn<int>("page");
         QTest::newRow("Operations") << static_cast<int>(PageId::Operations);
         QTest::newRow("Details") << static_cast<int>(PageId::Details);
         QTest::newRow("Instructions") << static_cast<int>(PageId::Instructions);
     }
-    void openPage() {
+    void memoryOfPage_data() { pages(); }
+    void memoryOfPage() {
         QFETCH(int, page);
         SilentDialogs dialogs;
         talvera::shell::Program program(dialogs);
         const std::size_t before = allocatedBytes;
         program.show(static_cast<PageId>(page));
-        qInfo("memory allocated to open it: %zu bytes", allocatedBytes - before);
-        program.close(static_cast<PageId>(page));
+        qInfo("allocated to open the page: %zu bytes", allocatedBytes - before);
+    }
+    void openPage_data() { pages(); }
+    void openPage() {
+        QFETCH(int, page);
+        SilentDialogs dialogs;
+        talvera::shell::Program program(dialogs);
         QBENCHMARK {
             program.show(static_cast<PageId>(page));
             program.close(static_cast<PageId>(page));
