@@ -67,10 +67,14 @@ class PagesBenchmark : public QObject {
     }
     void pressEquals_data() {
         QTest::addColumn<QString>("button");
-        for (const char* name : {"Adição", "Subtracção", "Multiplicação", "Divisão",
-                                 "Simplificação", "Comparação", "Dízima", "Conversão"}) {
-            QTest::newRow(name) << QString::fromUtf8(name);
-        }
+        QTest::newRow("addition") << QStringLiteral("Adição");
+        QTest::newRow("subtraction") << QStringLiteral("Subtracção");
+        QTest::newRow("multiplication") << QStringLiteral("Multiplicação");
+        QTest::newRow("division") << QStringLiteral("Divisão");
+        QTest::newRow("simplification") << QStringLiteral("Simplificação");
+        QTest::newRow("comparison") << QStringLiteral("Comparação");
+        QTest::newRow("fraction to decimal") << QStringLiteral("Dízima");
+        QTest::newRow("decimal to fraction") << QStringLiteral("Conversão");
     }
     void pressEquals() {
         QFETCH(QString, button);
