@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "ui/form.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/line_edit.h"
 #include "ui/qt/pictures.h"
@@ -59,6 +60,10 @@ QWidget* createFrame(const Control& control, QWidget* parent) {
         case Border::Titled: {
             auto* box = new QGroupBox(parent);
             setColor(box, QPalette::WindowText, control.design().foreground);
+            // The caption sits on the top border, as the pages were drawn.
+            box->setStyleSheet(QStringLiteral(
+                "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 0.5em; }"
+                "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"));
             return box;
         }
         case Border::Flat:
@@ -72,9 +77,10 @@ QWidget* createFrame(const Control& control, QWidget* parent) {
         case Border::None:
             break;
     }
-    // A borderless panel must hide what lies beneath it.
+    // A borderless panel must hide what lies beneath it, in the form's own colour.
     auto* panel = new QWidget(parent);
     panel->setAutoFillBackground(true);
+    setColor(panel, QPalette::Window, control.form().background());
     return panel;
 }
 
