@@ -1,5 +1,7 @@
 #include "shell/instructions_layout.h"
 
+#include <string>
+
 #include "common/styles.h"
 
 namespace talvera::shell {
@@ -22,11 +24,12 @@ ui::Control& arrow(ui::Form& form, const char* name, ui::Rect place, const char*
         {.kind = ControlKind::Button, .name = name, .place = place, .picture = picture});
 }
 
-}  // namespace
-
+// Page n is drawn by the text picture "instructions-n".
 std::string instructionPicture(int number) {
     return "instructions-" + std::to_string(number);
 }
+
+}  // namespace
 
 InstructionsControls layOutInstructionsPage(ui::Form& form) {
     std::array<ui::Control*, instructionPageCount> pages{};

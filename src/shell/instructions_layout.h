@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 
 #include "ui/form.h"
 
@@ -12,9 +11,6 @@ inline constexpr int instructionPageCount = 8;
 // Where every instruction page stands once the window is loaded.
 inline constexpr int instructionPageLeft = 200;
 inline constexpr int instructionPageTop = 120;
-
-// The picture resource that draws page `number` (1 to 8).
-std::string instructionPicture(int number);
 
 struct InstructionsControls {
     std::array<ui::Control*, instructionPageCount> pages;  // Image1(1) to Image1(8)
