@@ -1,8 +1,72 @@
 #include "shell/instructions_page.h"
 
+#include <cstddef>
+#include <string>
+
 namespace talvera::shell {
 
-// The window is designed at an outer size of 9330 x 10600 twips; this is its client area.
-InstructionsPage::InstructionsPage() : Page("Form4", "INSTRUÇÕES", {9210, 10090}) {}
+namespace {
+
+constexpr std::int16_t firstPage = 1;
+constexpr auto lastPage = static_cast<std::int16_t>(instructionPageCount);
+
+}  // namespace
+
+// The window is designed at an outer size of 9330 x 10600 twips; this is its client area, which
+// the form keeps from its creation, so loading has no size to set.
+InstructionsPage::InstructionsPage()
+    : Page("Form4", "INSTRUÇÕES", {9210, 10090}), controls_(layOutInstructionsPage(form())) {
+    form().onLoad([this] { load(); });
+    controls_.forward.onClick([this] { forward(); });
+    controls_.back.onClick([this] { back(); });
+    controls_.close.onClick([this] { form().requestClose(); });
+}
+
+void InstructionsPage::load() {
+    for (ui::Control* page : controls_.pages) {
+        page->moveTo(instructionPageLeft, instructionPageTop);
+        page->hide();
+    }
+    controls_.back.setEnabled(false);
+    counter_ = firstPage;
+    showCounter();
+    pageShown().show();
+}
+
+// The guards keep the counter within the pages even if an arrow were pressed at an end.
+void InstructionsPage::forward() {
+    if (counter_ != lastPage && pageShown().visible()) {
+        pageShown().hide();
+        ++counter_;
+        pageShown().show();
+        controls_.back.setEnabled(true);
+    }
+    if (counter_ == lastPage) {
+        controls_.forward.setEnabled(false);
+    }
+    showCounter();
+}
+
+void InstructionsPage::back() {
+    if (counter_ != firstPage && pageShown().visible()) {
+        pageShown().hide();
+        --counter_;
+        pageShown().show();
+        controls_.forward.setEnabled(true);
+    }
+    if (counter_ == firstPage) {
+        controls_.back.setEnabled(false);
+        controls_.forward.setEnabled(true);
+    }
+    showCounter();
+}
+
+ui::Control& InstructionsPage::pageShown() const {
+    return *controls_.pages.at(static_cast<std::size_t>(counter_ - 1));
+}
+
+void InstructionsPage::showCounter() const {
+    controls_.counter.setCaption(std::to_string(counter_));
+}
 
 }  // namespace talvera::shell

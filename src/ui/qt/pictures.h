@@ -2,12 +2,20 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QSizeF>
+#include <optional>
 #include <string>
 
 namespace talvera::ui::qt {
 
 // Draws the picture of that name at the given size in device-independent pixels: an SVG drawing
-// from :/pictures/<name>.svg, or formatted text from :/pictures/<name>.html.
+// from :/pictures/<name>.svg, centred with its proportions kept, or formatted text from
+// :/pictures/<name>.html, laid out at the picture's width.
 QPixmap drawPicture(const std::string& name, QSize size, qreal devicePixelRatio);
+
+// The room that the formatted text of a text picture takes when laid out at that width, exactly
+// as drawPicture lays it out; anything beyond the picture's size is cut off when drawn. Empty
+// when there is no text picture of that name.
+std::optional<QSizeF> textPictureExtent(const std::string& name, qreal width);
 
 }  // namespace talvera::ui::qt
