@@ -24,6 +24,7 @@ inline constexpr std::string_view noIntegerPart =
     "A dízima não tem parte inteira. O programa colocará zero.";
 inline constexpr std::string_view tooManyPoints =
     "A dízima não pode ter mais de um ponto decimal nem conter reticências.";
+inline constexpr std::string_view ellipsis = "…";
 inline constexpr std::string_view afterPeriod = "A dízima não pode ter elementos após o período.";
 inline constexpr std::string_view tooManyPrefix = "A dízima tem ";
 inline constexpr std::string_view tooManyOpenings =

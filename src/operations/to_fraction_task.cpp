@@ -34,8 +34,14 @@ core::Decimal powerOfTen(std::size_t exponent) {
     return power;
 }
 
+// Characters, not bytes: a letter such as "ç" counts once.
+std::size_t characterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::ranges::count_if(
+        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
+}
+
 core::Fraction finiteFraction(const std::string& input) {
-    const std::size_t digitsAfterPoint = input.size() - input.find('.') - 1;
+    const std::size_t digitsAfterPoint = characterCount(input.substr(input.find('.') + 1));
     return {leadingDecimal(without(input, '.')), powerOfTen(digitsAfterPoint)};
 }
 
@@ -111,7 +117,9 @@ bool ToFractionTask::checkMarks(const std::string& input) const {
     const auto lengthWithout = [&input](const ui::Control& scratch) {
         return input.size() - scratch.text().size();
     };
-    if (lengthWithout(controls_.withoutPoints) >= 2) {
+    // The ellipsis character is refused as its three points are.
+    if (lengthWithout(controls_.withoutPoints) >= 2 ||
+        input.find(texts::ellipsis) != std::string::npos) {
         messenger_.inform(texts::tooManyPoints);
         return false;
     }

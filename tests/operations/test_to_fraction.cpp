@@ -43,6 +43,9 @@ void ToFractionTest::unreducedFraction_data() {
     QTest::newRow("exponent left in the digits") << "1.5e-3"
                                                  << "0.015"
                                                  << "10000";
+    QTest::newRow("letters count as one character each") << "1.2ç"
+                                                         << "12"
+                                                         << "100";
 
     // Repeating: ±(i * 10^a * (10^p - 1) + AP - A) over 10^a * (10^p - 1).
     QTest::newRow("default") << "0.14(27)"

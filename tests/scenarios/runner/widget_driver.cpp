@@ -48,7 +48,15 @@ class WidgetDriver : public Driver {
         if (text.empty()) {
             QTest::keyClick(edit, Qt::Key_Delete);
         } else {
-            QTest::keyClicks(edit, toQString(text));
+            for (const QChar character : toQString(text)) {
+                // Key codes stop at Latin-1; beyond it a key press carries just its text.
+                if (character.unicode() <= 0xFF) {
+                    QTest::keyClick(edit, character.toLatin1());
+                } else {
+                    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character),
+                                        Qt::NoModifier);
+                }
+            }
         }
         settle();
     }
