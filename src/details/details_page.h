@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/messenger.h"
+#include "details/row_controls.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 
@@ -13,6 +14,7 @@ class DetailsPage : public ui::Page {
 
   private:
     common::Messenger messenger_;
+    DetailsControls controls_;
 };
 
 }  // namespace talvera::details
