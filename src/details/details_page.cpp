@@ -8,6 +8,16 @@ namespace talvera::details {
 DetailsPage::DetailsPage(ui::Dialogs& dialogs)
     : Page("Form2", "TALVERA", common::styles::pageSize),
       messenger_(dialogs),
-      controls_(layOutDetailsPage(form())) {}
+      controls_(layOutDetailsPage(form())),
+      addition_(controls_.addition, rules::addition, messenger_),
+      subtraction_(controls_.subtraction, rules::subtraction, messenger_) {
+    form().onLoad([this] { load(); });
+}
+
+// Every row starts with its step buttons disabled: nothing is in step mode yet.
+void DetailsPage::load() const {
+    addition_.disableSteps();
+    subtraction_.disableSteps();
+}
 
 }  // namespace talvera::details

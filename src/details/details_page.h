@@ -2,6 +2,7 @@
 
 #include "common/messenger.h"
 #include "details/row_controls.h"
+#include "details/sum_row.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 
@@ -13,8 +14,12 @@ class DetailsPage : public ui::Page {
     explicit DetailsPage(ui::Dialogs& dialogs);
 
   private:
+    void load() const;
+
     common::Messenger messenger_;
     DetailsControls controls_;
+    SumRow addition_;
+    SumRow subtraction_;
 };
 
 }  // namespace talvera::details
