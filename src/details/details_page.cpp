@@ -10,7 +10,9 @@ DetailsPage::DetailsPage(ui::Dialogs& dialogs)
       messenger_(dialogs),
       controls_(layOutDetailsPage(form())),
       addition_(controls_.addition, rules::addition, messenger_),
-      subtraction_(controls_.subtraction, rules::subtraction, messenger_) {
+      subtraction_(controls_.subtraction, rules::subtraction, messenger_),
+      multiplication_(controls_.multiplication, rules::multiplication, messenger_),
+      division_(controls_.division, rules::division, messenger_) {
     form().onLoad([this] { load(); });
 }
 
@@ -18,6 +20,8 @@ DetailsPage::DetailsPage(ui::Dialogs& dialogs)
 void DetailsPage::load() const {
     addition_.disableSteps();
     subtraction_.disableSteps();
+    multiplication_.disableSteps();
+    division_.disableSteps();
 }
 
 }  // namespace talvera::details

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/messenger.h"
+#include "details/product_row.h"
 #include "details/row_controls.h"
 #include "details/sum_row.h"
 #include "ui/dialogs.h"
@@ -20,6 +21,8 @@ class DetailsPage : public ui::Page {
     DetailsControls controls_;
     SumRow addition_;
     SumRow subtraction_;
+    ProductRow multiplication_;
+    ProductRow division_;
 };
 
 }  // namespace talvera::details
