@@ -38,16 +38,16 @@ struct RowDesign {
     std::string_view stepFrame;
     std::string_view stepCaption;
     std::string_view stepMode;
-    int top;
+    int top = 0;
     std::array<std::string_view, 4> defaults;  // N1, D1, N2, D2
     std::array<Spot, 4> termSpots;             // N1, D1, N2, D2
     SignDesign sign;
-    int equalsLeft;
+    int equalsLeft = 0;
     std::string_view clearResult;
     std::string_view clearAll;
     // The order "Apagar tudo" empties N1, D1, N2, D2 (0 to 3) in.
     std::array<std::size_t, 4> emptyingOrder;
-    int stepCount;
+    int stepCount = 0;
     std::array<Spot, 5> stepSpots;
 };
 
@@ -55,11 +55,12 @@ struct RowDesign {
 struct PanelDesign {
     std::string_view reduced;
     ui::Rect reducedPlace;
-    int reducedTerms;  // the reduced panel holds word + "N" + reducedTerms over word + "D" + ...
+    int reducedTerms =
+        0;  // the reduced panel holds word + "N" + reducedTerms over word + "D" + ...
     std::string_view negative;
     ui::Rect negativePlace;
-    int negativeTerms;
-    int negativeBoxLeft;
+    int negativeTerms = 0;
+    int negativeBoxLeft = 0;
     std::string_view whole;
     ui::Rect wholePlace;
 };

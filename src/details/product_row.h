@@ -12,11 +12,11 @@ namespace talvera::details {
 // What makes division differ from multiplication.
 struct ProductRules {
     // P over Q from the terms N1, D1, N2, D2.
-    core::Fraction (*form)(std::span<const core::Decimal> terms);
+    core::Fraction (*form)(std::span<const core::Decimal> terms) = nullptr;
     Spot panelSpot;  // all three result panels are shown here
     // Division shows its inverted line at step 1 and the product at step 2; multiplication
     // shows the product at step 1.
-    bool productHasOwnStep;
+    bool productHasOwnStep = false;
 };
 
 namespace rules {
@@ -32,6 +32,9 @@ class ProductRow {
                const common::Messenger& messenger);
     ProductRow(const ProductRow&) = delete;
     ProductRow& operator=(const ProductRow&) = delete;
+    ProductRow(ProductRow&&) = delete;
+    ProductRow& operator=(ProductRow&&) = delete;
+    ~ProductRow() = default;
 
     void disableSteps() const { sequence_.disableSteps(); }
 

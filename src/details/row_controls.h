@@ -15,6 +15,8 @@ struct Spot {
 };
 
 struct FractionBoxes {
+    FractionBoxes(ui::Control& numeratorBox, ui::Control& denominatorBox)
+        : numerator(numeratorBox), denominator(denominatorBox) {}
     ui::Control& numerator;
     ui::Control& denominator;
 };

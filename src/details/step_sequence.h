@@ -28,6 +28,9 @@ class StepSequence {
                  std::vector<Stage> stages);
     StepSequence(const StepSequence&) = delete;
     StepSequence& operator=(const StepSequence&) = delete;
+    StepSequence(StepSequence&&) = delete;
+    StepSequence& operator=(StepSequence&&) = delete;
+    ~StepSequence() = default;
 
     void disableSteps() const;
 

@@ -13,7 +13,7 @@ struct SumDesign {
     std::array<FractionDesign, 3> fractions;  // first expanded, second expanded, combined
     // The m.m.c. caption, the m.m.c. line and the factors under the first and second fraction.
     std::array<std::string_view, 4> workingNames;
-    int multipleCaptionLeft;
+    int multipleCaptionLeft = 0;
     PanelDesign panels;
 };
 

@@ -11,7 +11,7 @@ namespace talvera::details {
 // What makes subtraction differ from addition.
 struct SumRules {
     // Joins the two cross products, and later the two expanded numerators: a sum or a difference.
-    core::Decimal (*join)(const core::Decimal& first, const core::Decimal& second);
+    core::Decimal (*join)(const core::Decimal& first, const core::Decimal& second) = nullptr;
     PanelSpots spots;
 };
 
@@ -35,6 +35,9 @@ class SumRow {
     SumRow(SumRowControls controls, const SumRules& rules, const common::Messenger& messenger);
     SumRow(const SumRow&) = delete;
     SumRow& operator=(const SumRow&) = delete;
+    SumRow(SumRow&&) = delete;
+    SumRow& operator=(SumRow&&) = delete;
+    ~SumRow() = default;
 
     void disableSteps() const { sequence_.disableSteps(); }
 
