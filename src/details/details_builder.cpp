@@ -24,6 +24,10 @@ constexpr int barLength = 1080;
 constexpr int barHeight = 1080;
 constexpr int panelBar = 720;  // the height of the bar inside a result panel
 constexpr int barPixels = 3;
+// The two clearing buttons, side by side at the bottom right of a detail frame.
+constexpr int clearResultLeft = 10440;
+constexpr int clearAllLeft = 10860;
+constexpr int clearTop = 1860;
 
 const common::layout::BoxStyle termStyle{common::styles::detailBox, ui::Border::Sunken};
 const common::layout::BoxStyle resultStyle{common::styles::detailBox, ui::Border::Flat};
@@ -49,26 +53,14 @@ RowParts DetailsBuilder::row(const RowDesign& design) {
     Control& detail = titledFrame(form_, std::string(design.detailFrame), nullptr,
                                   {detailLeft, design.top, detailWidth, rowHeight},
                                   std::string(design.detailCaption));
-    std::vector<Control*> terms;
-    for (std::size_t i = 0; i < design.termSpots.size(); ++i) {
-        const bool isDenominator = i % 2 == 1;
-        const Spot spot = design.termSpots[i];
-        const auto fraction = static_cast<int>(i / 2);
-        terms.push_back(&tabbed(
-            termBox(form_, named(design.word, isDenominator ? "D" : "N", fraction + 1), &detail,
-                    spot.left, spot.top, std::string(design.defaults[i]), 0, termStyle)));
-        if (!isDenominator) {
-            const int barLeft = termBarLefts[i / 2];
-            fractionBar(detail, barLeft, barLeft + barLength, barHeight);
-        }
-    }
+    std::vector<Control*> terms = termFractions(detail, design);
     sign(detail, design.sign);
     Control& equals = tabbed(
         equalsButton(form_, std::string(design.word), &detail, design.equalsLeft, equalsTop));
     Control& clearResult = clearing(clearButton(form_, std::string(design.clearResult), &detail,
-                                                10440, 1860, Clearing::Result));
-    Control& clearAll = clearing(
-        clearButton(form_, std::string(design.clearAll), &detail, 10860, 1860, Clearing::All));
+                                                clearResultLeft, clearTop, Clearing::Result));
+    Control& clearAll = clearing(clearButton(form_, std::string(design.clearAll), &detail,
+                                             clearAllLeft, clearTop, Clearing::All));
 
     Control& stepFrame =
         titledFrame(form_, std::string(design.stepFrame), nullptr,
@@ -80,6 +72,36 @@ RowParts DetailsBuilder::row(const RowDesign& design) {
                                           .container = &stepFrame,
                                           .font = common::styles::frameCaption,
                                           .foreground = ui::colors::blue}));
+    std::vector<Control*> steps = stepButtons(stepFrame, design);
+
+    std::vector<Control*> emptyingOrder;
+    for (const std::size_t term : design.emptyingOrder) {
+        emptyingOrder.push_back(terms.at(term));
+    }
+    return {detail,   std::move(terms), std::move(emptyingOrder), equals, clearResult,
+            clearAll, stepMode,         std::move(steps)};
+}
+
+std::vector<Control*> DetailsBuilder::termFractions(const Control& detail,
+                                                    const RowDesign& design) {
+    std::vector<Control*> terms;
+    for (std::size_t i = 0; i < design.termSpots.size(); ++i) {
+        const bool isDenominator = i % 2 == 1;
+        const Spot spot = design.termSpots[i];
+        const auto fraction = static_cast<int>(i / 2) + 1;
+        terms.push_back(&tabbed(common::layout::termBox(
+            form_, named(design.word, isDenominator ? "D" : "N", fraction), &detail, spot.left,
+            spot.top, std::string(design.defaults[i]), 0, termStyle)));
+        if (!isDenominator) {
+            const int barLeft = termBarLefts[i / 2];
+            fractionBar(detail, barLeft, barLeft + barLength, barHeight);
+        }
+    }
+    return terms;
+}
+
+std::vector<Control*> DetailsBuilder::stepButtons(const Control& stepFrame,
+                                                  const RowDesign& design) {
     std::vector<Control*> steps;
     for (int k = 0; k < design.stepCount; ++k) {
         const auto index = static_cast<std::size_t>(k);
@@ -92,12 +114,7 @@ RowParts DetailsBuilder::row(const RowDesign& design) {
                                            .font = common::styles::frameCaption,
                                            .tooltip = std::string(texts::stepTooltips[index])})));
     }
-    std::vector<Control*> emptyingOrder;
-    for (const std::size_t term : design.emptyingOrder) {
-        emptyingOrder.push_back(terms.at(term));
-    }
-    return {detail,   std::move(terms), std::move(emptyingOrder), equals, clearResult,
-            clearAll, stepMode,         std::move(steps)};
+    return steps;
 }
 
 ResultPanels DetailsBuilder::panels(const Control& detail, std::string_view word,

@@ -99,6 +99,8 @@ class DetailsBuilder {
     void finishTabOrder();
 
   private:
+    std::vector<ui::Control*> termFractions(const ui::Control& detail, const RowDesign& design);
+    std::vector<ui::Control*> stepButtons(const ui::Control& stepFrame, const RowDesign& design);
     ui::Control& fractionBar(const ui::Control& container, int x1, int x2, int y);
     ui::Control& resultBox(const ui::Control& container, std::string name, Spot spot);
     std::string numberedLabel();

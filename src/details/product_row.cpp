@@ -79,7 +79,7 @@ StageEnd ProductRow::showProduct() const {
 // The divisor comes from the product's boxes, the product itself from the store; so after an
 // edit has emptied the boxes the divisor fails, and with it the division that needs it.
 StageEnd ProductRow::showResult() const {
-    const core::Decimal& g = common::requireValue(common::reportedDivisor(
+    const core::Decimal g = common::requireValue(common::reportedDivisor(
         messenger_, controls_.product.numerator.text(), controls_.product.denominator.text()));
     const core::Decimal& p = product_.numerator;
     const core::Decimal& q = product_.denominator;

@@ -11,15 +11,19 @@ namespace talvera::details {
 
 namespace rules {
 
+namespace {
 // The reduced panel stands 60 twips left of where the negative and whole panels stand.
+constexpr PanelSpots sumSpots{{7500, 360}, {7560, 360}, {7560, 360}};
+}  // namespace
+
 const SumRules addition{
     [](const core::Decimal& first, const core::Decimal& second) { return first + second; },
-    {{7500, 360}, {7560, 360}, {7560, 360}},
+    sumSpots,
 };
 
 const SumRules subtraction{
     [](const core::Decimal& first, const core::Decimal& second) { return first - second; },
-    {{7500, 360}, {7560, 360}, {7560, 360}},
+    sumSpots,
 };
 
 }  // namespace rules
@@ -53,7 +57,7 @@ StageEnd SumRow::showMultiple() {
     const core::Decimal& d = (*terms)[3];
     const core::Decimal u = rules_.join(a * d, c * b);
     const core::Decimal w = b * d;
-    const core::Decimal& g = common::requireValue(common::reportedDivisor(messenger_, u, w));
+    const core::Decimal g = common::requireValue(common::reportedDivisor(messenger_, u, w));
     store_ = {a, b, c, d, u / g, w / g, core::leastCommonMultiple(b, d)};
 
     controls_.multipleLine.setCaption("( " + b.toString() + " , " + d.toString() +
@@ -97,7 +101,7 @@ StageEnd SumRow::showResult() const {
     const std::string& denominatorText = controls_.combined.denominator.text();
     const core::Decimal x = leadingValue(numeratorText);
     const core::Decimal y = leadingValue(denominatorText);
-    const core::Decimal& h =
+    const core::Decimal h =
         common::requireValue(common::reportedDivisor(messenger_, numeratorText, denominatorText));
 
     const core::Decimal xh = x / h;
