@@ -22,7 +22,7 @@ constexpr int workingTop = 1800;
 constexpr int workingHeight = 195;
 constexpr int captionWidth = 570;
 constexpr int captionGap = 660;
-constexpr int multipleLineWidth = 3600;
+constexpr int multipleLineWidth = 5900;
 constexpr std::array<int, 2> factorLefts{360, 1920};
 constexpr int factorWidth = 1500;
 
