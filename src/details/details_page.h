@@ -1,6 +1,9 @@
 #pragma once
 
 #include "common/messenger.h"
+#include "details/product_row.h"
+#include "details/row_controls.h"
+#include "details/sum_row.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 
@@ -12,7 +15,14 @@ class DetailsPage : public ui::Page {
     explicit DetailsPage(ui::Dialogs& dialogs);
 
   private:
+    void load() const;
+
     common::Messenger messenger_;
+    DetailsControls controls_;
+    SumRow addition_;
+    SumRow subtraction_;
+    ProductRow multiplication_;
+    ProductRow division_;
 };
 
 }  // namespace talvera::details

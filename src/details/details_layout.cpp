@@ -1,0 +1,16 @@
+#include "details/details_layout.h"
+
+#include "details/row_layouts.h"
+
+namespace talvera::details {
+
+DetailsControls layOutDetailsPage(ui::Form& form) {
+    layout::DetailsBuilder page(form);
+    page.title();
+    DetailsControls controls{layout::additionRow(page), layout::subtractionRow(page),
+                             layout::multiplicationRow(page), layout::divisionRow(page)};
+    page.finishTabOrder();
+    return controls;
+}
+
+}  // namespace talvera::details

@@ -1,0 +1,124 @@
+#include "details/details_texts.h"
+#include "details/row_layouts.h"
+
+namespace talvera::details::layout {
+
+namespace {
+
+const RowDesign multiplication{
+    .word = "Multiplicação",
+    .detailFrame = "Frame5",
+    .detailCaption = texts::multiplicationDetail,
+    .stepFrame = "Frame4",
+    .stepCaption = texts::multiplicationSteps,
+    .stepMode = "PassoMultiplicação",
+    .top = 5940,
+    .defaults = {"1", "4", "3", "6"},
+    .termSpots = {{{180, 600}, {180, 1260}, {1740, 600}, {1680, 1260}}},
+    .sign = {"", {1297, 900, 180, 360}, "x"},
+    .equalsLeft = 2940,
+    .clearResult = "Command6",
+    .clearAll = "Command5",
+    .emptyingOrder = {0, 1, 2, 3},
+    .stepCount = 2,
+    .stepSpots = {{{1140, 1200}, {1920, 1200}}},
+};
+
+const PanelDesign multiplicationPanels{
+    .reduced = "Frame1C",
+    .reducedPlace = {4620, 360, 1695, 1455},
+    .reducedTerms = 4,
+    .negative = "Frame2C",
+    .negativePlace = {6120, 540, 1695, 1455},
+    .negativeTerms = 5,
+    .negativeBoxLeft = 600,
+    .whole = "Frame3C",
+    .wholePlace = {7680, 420, 1575, 1455},
+};
+
+const RowDesign division{
+    .word = "Divisão",
+    .detailFrame = "Frame9",
+    .detailCaption = texts::divisionDetail,
+    .stepFrame = "Frame6",
+    .stepCaption = texts::divisionSteps,
+    .stepMode = "PassoDivisão",
+    .top = 8340,
+    .defaults = {"1", "4", "3", "6"},
+    .termSpots = {{{180, 600}, {180, 1260}, {1680, 585}, {1680, 1260}}},
+    .sign = {"", {1260, 900, 105, 360}, ":"},
+    .equalsLeft = 2820,
+    .clearResult = "Command8",
+    .clearAll = "Command7",
+    .emptyingOrder = {0, 1, 2, 3},
+    .stepCount = 3,
+    .stepSpots = {{{600, 1140}, {1440, 1140}, {2280, 1140}}},
+};
+
+const PanelDesign divisionPanels{
+    .reduced = "Frame1D",
+    .reducedPlace = {7500, 360, 1695, 1455},
+    .reducedTerms = 6,
+    .negative = "Frame2D",
+    .negativePlace = {7140, 60, 1695, 1455},
+    .negativeTerms = 7,
+    .negativeBoxLeft = 600,
+    .whole = "Frame3D",
+    .wholePlace = {8220, 720, 1575, 1455},
+};
+
+RowControls rowControls(const RowParts& parts, const ResultPanels& panels,
+                        std::vector<ui::Control*> clearedBoxes) {
+    return {.terms = parts.terms,
+            .emptyingOrder = parts.emptyingOrder,
+            .equals = parts.equals,
+            .clearResult = parts.clearResult,
+            .clearAll = parts.clearAll,
+            .stepMode = parts.stepMode,
+            .steps = parts.steps,
+            .panels = panels,
+            .clearedBoxes = std::move(clearedBoxes),
+            .hiddenLines = {&panels.reduced, &panels.negative, &panels.whole}};
+}
+
+}  // namespace
+
+ProductRowControls multiplicationRow(DetailsBuilder& page) {
+    const RowParts parts = page.row(multiplication);
+    const std::string_view word = multiplication.word;
+    const FractionBoxes product =
+        page.resultFraction(parts.detail, word, 3, {{3540, 600}, {3540, 1260}, 3420});
+    const ResultPanels panels = page.panels(parts.detail, word, multiplicationPanels);
+    return {.row = rowControls(
+                parts, panels,
+                {&product.numerator, &product.denominator, &panels.reducedBoxes.numerator,
+                 &panels.reducedBoxes.denominator, &panels.negativeBoxes.numerator,
+                 &panels.negativeBoxes.denominator, &panels.wholeBox}),
+            .inverted = std::nullopt,
+            .product = product};
+}
+
+ProductRowControls divisionRow(DetailsBuilder& page) {
+    const RowParts parts = page.row(division);
+    const ui::Control& detail = parts.detail;
+    const std::string_view word = division.word;
+    const FractionBoxes first =
+        page.resultFraction(detail, word, 3, {{3360, 585}, {3360, 1260}, 3240});
+    page.sign(detail, {"", {4440, 900, 180, 360}, "x"});
+    const FractionBoxes inverted =
+        page.resultFraction(detail, word, 4, {{4860, 585}, {4860, 1260}, 4740});
+    page.sign(detail, {"", {6000, 900, 195, 360}, "="});
+    const FractionBoxes product =
+        page.resultFraction(detail, word, 5, {{6420, 585}, {6420, 1260}, 6300});
+    const ResultPanels panels = page.panels(detail, word, divisionPanels);
+    return {.row = rowControls(
+                parts, panels,
+                {&first.numerator, &first.denominator, &inverted.numerator, &inverted.denominator,
+                 &product.numerator, &product.denominator, &panels.reducedBoxes.numerator,
+                 &panels.reducedBoxes.denominator, &panels.negativeBoxes.numerator,
+                 &panels.negativeBoxes.denominator, &panels.wholeBox}),
+            .inverted = InvertedLine{first, inverted},
+            .product = product};
+}
+
+}  // namespace talvera::details::layout

@@ -1,0 +1,102 @@
+#include "details/product_row.h"
+
+#include "common/reported_divisor.h"
+#include "core/messages.h"
+#include "details/result_display.h"
+#include "details/row_terms.h"
+
+namespace talvera::details {
+
+namespace rules {
+
+namespace {
+// Terms in box order: N1, D1, N2, D2.
+enum Term { n1, d1, n2, d2 };
+}  // namespace
+
+const ProductRules multiplication{
+    [](std::span<const core::Decimal> t) {
+        return core::Fraction{t[n1] * t[n2], t[d1] * t[d2]};
+    },
+    {4620, 360},
+    false,
+};
+
+// Multiplies by the inverted second fraction; a second numerator of 0 is not refused, and the
+// reduction then fails on the zero denominator.
+const ProductRules division{
+    [](std::span<const core::Decimal> t) {
+        return core::Fraction{t[n1] * t[d2], t[d1] * t[n2]};
+    },
+    {7500, 360},
+    true,
+};
+
+}  // namespace rules
+
+ProductRow::ProductRow(ProductRowControls controls, const ProductRules& rules,
+                       const common::Messenger& messenger)
+    : controls_(std::move(controls)),
+      rules_(rules),
+      messenger_(messenger),
+      sequence_(controls_.row, messenger, stages()) {}
+
+std::vector<Stage> ProductRow::stages() {
+    if (rules_.productHasOwnStep) {
+        return {[this] { return formProduct(); }, [this] { return showProduct(); },
+                [this] { return showResult(); }};
+    }
+    return {[this] {
+                const StageEnd end = formProduct();
+                return end == StageEnd::Stopped ? end : showProduct();
+            },
+            [this] { return showResult(); }};
+}
+
+// Validates, writes the inverted line where there is one, and keeps the product in the store.
+StageEnd ProductRow::formProduct() {
+    const auto terms = validatedTerms(controls_.row, core::messages::detailsProduct, messenger_);
+    if (!terms) {
+        return StageEnd::Stopped;
+    }
+    if (controls_.inverted) {
+        const InvertedLine& line = *controls_.inverted;
+        line.first.numerator.setText((*terms)[0].toString());
+        line.first.denominator.setText((*terms)[1].toString());
+        line.inverted.numerator.setText((*terms)[3].toString());
+        line.inverted.denominator.setText((*terms)[2].toString());
+    }
+    product_ = rules_.form(*terms);
+    return StageEnd::Done;
+}
+
+StageEnd ProductRow::showProduct() const {
+    controls_.product.numerator.setText(product_.numerator.toString());
+    controls_.product.denominator.setText(product_.denominator.toString());
+    return StageEnd::Done;
+}
+
+// The divisor comes from the product's boxes, the product itself from the store; so after an
+// edit has emptied the boxes the divisor fails, and with it the division that needs it.
+StageEnd ProductRow::showResult() const {
+    const core::Decimal g = common::requireValue(common::reportedDivisor(
+        messenger_, controls_.product.numerator.text(), controls_.product.denominator.text()));
+    const core::Decimal& p = product_.numerator;
+    const core::Decimal& q = product_.denominator;
+    const core::Decimal n = p / g;
+    const core::Decimal d = q / g;
+
+    const ResultPanels& panels = controls_.row.panels;
+    const bool reduces = n != p && d != q;
+    const int sign = signOfProduct(n, d);
+    if (reduces && sign > 0) {
+        // The signs stay as they are: -1 over -8 shows both.
+        showFraction(panels.reduced, panels.reducedBoxes, rules_.panelSpot, n, d);
+    }
+    if (reduces && sign < 0) {
+        showFraction(panels.negative, panels.negativeBoxes, rules_.panelSpot, n.abs(), d.abs());
+    }
+    return showIfWhole(panels, rules_.panelSpot, n, d) ? StageEnd::WholeResult : StageEnd::Done;
+}
+
+}  // namespace talvera::details

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <span>
+
+#include "common/messenger.h"
+#include "core/divisors.h"
+#include "details/row_controls.h"
+#include "details/step_sequence.h"
+
+namespace talvera::details {
+
+// What makes division differ from multiplication.
+struct ProductRules {
+    // P over Q from the terms N1, D1, N2, D2.
+    core::Fraction (*form)(std::span<const core::Decimal> terms) = nullptr;
+    Spot panelSpot;  // all three result panels are shown here
+    // Division shows its inverted line at step 1 and the product at step 2; multiplication
+    // shows the product at step 1.
+    bool productHasOwnStep = false;
+};
+
+namespace rules {
+extern const ProductRules multiplication;
+extern const ProductRules division;
+}  // namespace rules
+
+// Multiplication or division line by line, at once or one line per step: for division the
+// inverted line first, then the unreduced product, then the result panels.
+class ProductRow {
+  public:
+    ProductRow(ProductRowControls controls, const ProductRules& rules,
+               const common::Messenger& messenger);
+    ProductRow(const ProductRow&) = delete;
+    ProductRow& operator=(const ProductRow&) = delete;
+    ProductRow(ProductRow&&) = delete;
+    ProductRow& operator=(ProductRow&&) = delete;
+    ~ProductRow() = default;
+
+    void disableSteps() const { sequence_.disableSteps(); }
+
+  private:
+    std::vector<Stage> stages();
+    StageEnd formProduct();
+    StageEnd showProduct() const;
+    StageEnd showResult() const;
+
+    ProductRowControls controls_;
+    const ProductRules& rules_;
+    const common::Messenger& messenger_;
+    // The row's working store: the unreduced product that the first step formed.
+    core::Fraction product_{};
+    StepSequence sequence_;
+};
+
+}  // namespace talvera::details

@@ -1,0 +1,59 @@
+#include "details/result_display.h"
+
+#include "core/fixed_width.h"
+
+namespace talvera::details {
+
+namespace {
+
+void showInFront(ui::Control& panel, Spot spot) {
+    panel.moveTo(spot.left, spot.top);
+    panel.show();
+    panel.bringToFront();
+}
+
+int signOf(const core::Decimal& value) {
+    if (value.isZero()) {
+        return 0;
+    }
+    return value.isNegative() ? -1 : 1;
+}
+
+}  // namespace
+
+void showFraction(ui::Control& panel, const FractionBoxes& boxes, Spot spot, const core::Decimal& n,
+                  const core::Decimal& d) {
+    showInFront(panel, spot);
+    boxes.numerator.setText(n.toString());
+    boxes.denominator.setText(d.toString());
+}
+
+bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Decimal& n,
+                 const core::Decimal& d) {
+    if (d == n) {
+        showInFront(panels.whole, spot);
+        panels.wholeBox.setText("1");
+        return true;
+    }
+    if (core::remainder32(n, d) == 0) {
+        showInFront(panels.whole, spot);
+        panels.wholeBox.setText((n / d).toString());
+        return true;
+    }
+    return false;
+}
+
+int signOfProduct(const core::Decimal& x, const core::Decimal& y) {
+    return signOf(x) * signOf(y);
+}
+
+void clearResults(const RowControls& row) {
+    for (ui::Control* box : row.clearedBoxes) {
+        box->setText("");
+    }
+    for (ui::Control* line : row.hiddenLines) {
+        line->hide();
+    }
+}
+
+}  // namespace talvera::details

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "common/messenger.h"
+#include "details/row_controls.h"
+
+namespace talvera::details {
+
+// How one stage of a row's working ended.
+enum class StageEnd {
+    Stopped,      // a message ended it: nothing more runs and no step button changes
+    Done,         // its lines are on screen
+    WholeResult,  // the final stage showed a whole number
+};
+
+using Stage = std::function<StageEnd()>;
+
+// What every row does alike: the clearing of its results, the "=" that runs every stage at once
+// (and refuses in step mode), the step-mode box, and one step button per stage. The state of a
+// sequence is nothing but which step button is enabled.
+class StepSequence {
+  public:
+    // One stage per step button, in order; all of them run inside the failure trap.
+    StepSequence(const RowControls& controls, const common::Messenger& messenger,
+                 std::vector<Stage> stages);
+    StepSequence(const StepSequence&) = delete;
+    StepSequence& operator=(const StepSequence&) = delete;
+    StepSequence(StepSequence&&) = delete;
+    StepSequence& operator=(StepSequence&&) = delete;
+    ~StepSequence() = default;
+
+    void disableSteps() const;
+
+  private:
+    void switchMode() const;
+    void calculateAtOnce() const;
+    void step(std::size_t index) const;
+
+    const RowControls& controls_;
+    const common::Messenger& messenger_;
+    std::vector<Stage> stages_;
+};
+
+}  // namespace talvera::details

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "common/messenger.h"
+#include "core/decimal.h"
+#include "details/result_display.h"
+#include "details/row_controls.h"
+#include "details/step_sequence.h"
+
+namespace talvera::details {
+
+// What makes subtraction differ from addition.
+struct SumRules {
+    // Joins the two cross products, and later the two expanded numerators: a sum or a difference.
+    core::Decimal (*join)(const core::Decimal& first, const core::Decimal& second) = nullptr;
+    PanelSpots spots;
+};
+
+namespace rules {
+extern const SumRules addition;
+extern const SumRules subtraction;
+}  // namespace rules
+
+// What the first step of addition or subtraction leaves for the steps after it. Each row keeps
+// its own, so that another row's working in between changes nothing here.
+struct SumStore {
+    core::Decimal a, b, c, d;  // the fractions a/b and c/d
+    core::Decimal r, s;        // the result a/b ± c/d in lowest terms
+    core::Decimal m;           // the common denominator: the m.m.c. of b and d
+};
+
+// Addition or subtraction line by line, at once or in five steps: 1 the m.m.c. line, 2 the
+// expansion factors, 3 the expanded fractions, 4 their sum or difference, 5 the result panels.
+class SumRow {
+  public:
+    SumRow(SumRowControls controls, const SumRules& rules, const common::Messenger& messenger);
+    SumRow(const SumRow&) = delete;
+    SumRow& operator=(const SumRow&) = delete;
+    SumRow(SumRow&&) = delete;
+    SumRow& operator=(SumRow&&) = delete;
+    ~SumRow() = default;
+
+    void disableSteps() const { sequence_.disableSteps(); }
+
+  private:
+    StageEnd showMultiple();
+    StageEnd showFactors() const;
+    StageEnd expand() const;
+    StageEnd join() const;
+    StageEnd showResult() const;
+
+    SumRowControls controls_;
+    const SumRules& rules_;
+    const common::Messenger& messenger_;
+    SumStore store_{};
+    StepSequence sequence_;
+};
+
+}  // namespace talvera::details

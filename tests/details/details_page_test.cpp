@@ -1,0 +1,141 @@
+// What the scenarios cannot see of the Details page: the order in which "Apagar tudo" empties
+// the terms, where the result panels stand once shown and which is in front, and the tooltips of
+// the step buttons.
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "details/details_page.h"
+#include "ui/form_observer.h"
+#include "ui/user.h"
+
+namespace {
+
+using talvera::ui::Control;
+
+class NoDialogs : public talvera::ui::Dialogs {
+  public:
+    void inform(std::string_view /*text*/, std::string_view /*title*/,
+                talvera::ui::MessageIcon /*icon*/) override {
+        QFAIL("no message box expected");
+    }
+};
+
+// The names of the text boxes whose text changes, in order.
+class TextChanges : public talvera::ui::FormObserver {
+  public:
+    void controlChanged(const Control& control, talvera::ui::Change what) override {
+        if (what == talvera::ui::Change::Text &&
+            control.kind() == talvera::ui::ControlKind::TextBox) {
+            names << QString::fromStdString(control.name());
+        }
+    }
+    QStringList names;
+};
+
+// The page as the shell opens it.
+struct OpenPage {
+    NoDialogs dialogs;
+    talvera::details::DetailsPage page{dialogs};
+    OpenPage() { page.form().load(); }
+    Control& operator[](const QString& name) { return page.form().control(name.toStdString()); }
+};
+
+}  // namespace
+
+class DetailsPageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    static void emptyingOrder_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("clearAll");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("addition, numerators first") << "Adição"
+                                                    << "Command2"
+                                                    << "N1 N2 D1 D2";
+        QTest::newRow("subtraction") << "Subtração"
+                                     << "Command3"
+                                     << "N1 D1 N2 D2";
+        QTest::newRow("multiplication") << "Multiplicação"
+                                        << "Command5"
+                                        << "N1 D1 N2 D2";
+        QTest::newRow("division") << "Divisão"
+                                  << "Command7"
+                                  << "N1 D1 N2 D2";
+    }
+
+    static void emptyingOrder() {
+        QFETCH(QString, word);
+        QFETCH(QString, clearAll);
+        QFETCH(QString, order);
+        OpenPage page;
+        TextChanges changes;
+        page.page.form().addObserver(&changes);
+        talvera::ui::user::click(page[clearAll]);
+        page.page.form().removeObserver(&changes);
+        QStringList terms;
+        for (const QString& name : changes.names) {
+            if (name.size() == word.size() + 2 && name.startsWith(word)) {
+                terms << name.right(2);
+            }
+        }
+        QCOMPARE(terms.join(' '), order);
+    }
+
+    static void panelPlaces_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("terms");
+        // Each panel shown, with the left it stands at (all at top 360), the one in front last.
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("addition reduced, whole in front")
+            << "Adição" << QStringList{"1", "2", "1", "2"}
+            << QStringList{"Frame1A 7500", "Frame3A 7560"};
+        QTest::newRow("subtraction negative, whole in front")
+            << "Subtração" << QStringList{"-1", "2", "1", "2"}
+            << QStringList{"Frame2B 7560", "Frame3B 7560"};
+        QTest::newRow("multiplication reduced, whole in front")
+            << "Multiplicação" << QStringList{"2", "4", "4", "2"}
+            << QStringList{"Frame1C 4620", "Frame3C 4620"};
+        QTest::newRow("division negative, whole in front")
+            << "Divisão" << QStringList{"-1", "2", "1", "4"}
+            << QStringList{"Frame2D 7500", "Frame3D 7500"};
+    }
+
+    static void panelPlaces() {
+        QFETCH(QString, word);
+        QFETCH(QStringList, terms);
+        QFETCH(QStringList, shown);
+        OpenPage page;
+        const QStringList roles{"N1", "D1", "N2", "D2"};
+        for (int i = 0; i < roles.size(); ++i) {
+            talvera::ui::user::type(page[word + roles[i]], terms[i].toStdString());
+        }
+        talvera::ui::user::click(page[word]);
+        int stacking = 0;
+        for (const QString& entry : shown) {
+            const QStringList nameAndLeft = entry.split(' ');
+            const Control& panel = page[nameAndLeft[0]];
+            QVERIFY2(panel.visible(), qPrintable(entry));
+            QCOMPARE(panel.place().left, nameAndLeft[1].toInt());
+            QCOMPARE(panel.place().top, 360);
+            QVERIFY(panel.stackingOrder() > stacking);
+            stacking = panel.stackingOrder();
+        }
+    }
+
+    static void stepTooltips() {
+        OpenPage page;
+        const QStringList tooltips{"Efectuar o primeiro passo", "Efectuar o segundo passo",
+                                   "Efectuar o terceiro passo", "Efectuar o quarto passo",
+                                   "Efectuar o quinto passo"};
+        for (int k = 0; k < tooltips.size(); ++k) {
+            const Control& button = page["AdiçãoPasso" + QString::number(k + 1)];
+            QCOMPARE(QString::fromStdString(button.design().tooltip), tooltips[k]);
+        }
+        QCOMPARE(QString::fromStdString(page["DivisãoPasso3"].design().tooltip), tooltips[2]);
+    }
+};
+
+QTEST_GUILESS_MAIN(DetailsPageTest)
+#include "details_page_test.moc"
