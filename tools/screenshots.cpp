@@ -58,5 +58,11 @@ int main(int argc, char* argv[]) {
         click(PageId::Operations, task);
     }
     save(PageId::Operations, QStringLiteral("form1-operations-results.png"));
+
+    // Every row of the Details page worked out at once.
+    for (const char* row : {"Adição", "Subtração", "Multiplicação", "Divisão"}) {
+        click(PageId::Details, row);
+    }
+    save(PageId::Details, QStringLiteral("form2-details-results.png"));
     return 0;
 }
