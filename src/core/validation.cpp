@@ -26,10 +26,13 @@ ValidatedTerms validateTerms(std::span<const TermBox> boxes, const TermMessages&
     if (!std::ranges::all_of(result.terms, [](const Decimal& term) { return term.isWhole(); })) {
         return {{}, messages.notWhole};
     }
-    if (std::ranges::any_of(boxes, [&](const TermBox& box) {
-            return isDenominator(box) && leadingNumber(box.text) == 0.0;
-        })) {
-        return {{}, messages.zeroDenominator};
+    // A denominator too small for the scaled decimal (1e-30) converts to 0: it is zero to the
+    // arithmetic too, though its text does not read as 0.
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i].isDenominator &&
+            (leadingNumber(boxes[i].text) == 0.0 || result.terms[i].isZero())) {
+            return {{}, messages.zeroDenominator};
+        }
     }
     return result;
 }

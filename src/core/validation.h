@@ -32,7 +32,8 @@ struct ValidatedTerms {
 
 // The ordered term validation: numeric check on every term text, the optional negative-
 // denominator check, conversion (an overflow is a CapacityError), decimal check, and the zero
-// check of every denominator's raw text by the leading-number rule. Each check looks at all the
+// check of every denominator: its raw text read by the leading-number rule, or its converted
+// value, is 0. Each check looks at all the
 // boxes before it decides, so the message names the rule, not the box.
 ValidatedTerms validateTerms(std::span<const TermBox> boxes, const TermMessages& messages);
 

@@ -76,7 +76,8 @@ void ComparisonTask::compare() const {
         }
         const double zeroTest1 = core::leadingNumber(boxes[1]->text());
         const double zeroTest2 = core::leadingNumber(boxes[3]->text());
-        if (zeroTest1 == 0.0 || zeroTest2 == 0.0) {
+        // A denominator too small for the scaled decimal converts to 0, and is zero too.
+        if (zeroTest1 == 0.0 || zeroTest2 == 0.0 || d1.isZero() || d2.isZero()) {
             messenger_.inform(plural.zeroDenominator);
             return;
         }
