@@ -1,5 +1,6 @@
-// The Qt binder against real widgets, offscreen: a form's state reaches its widgets, what a
-// person does reaches the form, and the message box is the one the program promises.
+// The Qt binder against real widgets, offscreen, where the scenarios do not reach: geometry and
+// stacking, the context menu, and the message box the program promises. Typing and clicking
+// through widgets are covered by every scenario run with --widgets.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -13,7 +14,6 @@
 #include <memory>
 
 #include "ui/form.h"
-#include "ui/qt/fonts.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/line_edit.h"
 #include "ui/qt/message_box_dialogs.h"
@@ -91,15 +91,10 @@ class QtBinderTest : public QObject {
     void twipsToPixels();
     void buildsWidgetsFromTheForm();
     void mirrorsProgramWrites();
-    void typingReachesTheForm();
-    void readOnlyBoxRefusesTyping();
-    void clicksReachTheForm();
     void contextMenuIsPortuguese_data();
     void contextMenuIsPortuguese();
     void messageBox_data();
     void messageBox();
-    void designedFacesHaveFreeSubstitutes_data();
-    void designedFacesHaveFreeSubstitutes();
 };
 
 void QtBinderTest::twipsToPixels_data() {
@@ -155,52 +150,6 @@ void QtBinderTest::mirrorsProgramWrites() {
     QVERIFY(qobject_cast<QCheckBox*>(window.widgetFor("PassoAdição"))->isChecked());
 }
 
-void QtBinderTest::typingReachesTheForm() {
-    auto form = makeForm();
-    FormWindow window(*form);
-    window.show();
-    Control& result = form->control("AdiçãoN3");
-    result.setText("11");
-    form->control("AdiçãoN1").onChange([&result] { result.setText(""); });
-    auto* box = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"));
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, QStringLiteral("123456"));
-    // The box takes four characters; each keystroke cleared the result through the form.
-    QCOMPARE(form->control("AdiçãoN1").text(), std::string("1234"));
-    QCOMPARE(qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"))->text(), QString());
-}
-
-void QtBinderTest::readOnlyBoxRefusesTyping() {
-    auto form = makeForm();
-    FormWindow window(*form);
-    window.show();
-    auto* result = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"));
-    QTest::keyClicks(result, QStringLiteral("99"));
-    QCOMPARE(result->text(), QString());
-    QCOMPARE(form->control("AdiçãoN3").text(), std::string());
-}
-
-void QtBinderTest::clicksReachTheForm() {
-    auto form = makeForm();
-    FormWindow window(*form);
-    window.show();
-    int clicks = 0;
-    form->control("Adição").onClick([&clicks] { ++clicks; });
-    std::vector<bool> ticks;
-    Control& check = form->control("PassoAdição");
-    check.onClick([&] { ticks.push_back(check.checked()); });
-
-    QTest::mouseClick(window.widgetFor("Adição"), Qt::LeftButton);
-    QCOMPARE(clicks, 1);
-    form->control("Adição").setEnabled(false);
-    QTest::mouseClick(window.widgetFor("Adição"), Qt::LeftButton);
-    QCOMPARE(clicks, 1);
-
-    qobject_cast<QCheckBox*>(window.widgetFor("PassoAdição"))->click();
-    QCOMPARE(ticks, std::vector<bool>{true});
-    QVERIFY(check.checked());
-}
-
 void QtBinderTest::contextMenuIsPortuguese_data() {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QStringList>("enabled");
@@ -252,32 +201,6 @@ void QtBinderTest::messageBox() {
     QCOMPARE(seen.text, QStringLiteral("As fracções não podem ter denominador zero."));
     QCOMPARE(static_cast<int>(seen.icon), icon);
     QCOMPARE(seen.buttons, 1);
-}
-
-void QtBinderTest::designedFacesHaveFreeSubstitutes_data() {
-    QTest::addColumn<QString>("designed");
-    QTest::addColumn<QString>("substitute");
-    QTest::newRow("Fixedsys") << "Fixedsys"
-                              << "DejaVu Sans Mono";
-    QTest::newRow("Comic Sans MS") << "Comic Sans MS"
-                                   << "Comic Neue";
-    QTest::newRow("Arial") << "Arial"
-                           << "Liberation Sans";
-    QTest::newRow("Times New Roman") << "Times New Roman"
-                                     << "Liberation Serif";
-    QTest::newRow("MS Sans Serif") << "MS Sans Serif"
-                                   << "Liberation Sans";
-}
-
-void QtBinderTest::designedFacesHaveFreeSubstitutes() {
-    QFETCH(QString, designed);
-    QFETCH(QString, substitute);
-    const QFont font =
-        talvera::ui::qt::toQFont({designed.toStdString(), 9.75, true}, QApplication::font());
-    QVERIFY(font.families().contains(substitute));
-    QCOMPARE(font.families().first(), designed);
-    QCOMPARE(font.pointSizeF(), 9.75);
-    QVERIFY(font.bold());
 }
 
 QTEST_MAIN(QtBinderTest)
