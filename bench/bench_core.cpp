@@ -33,12 +33,6 @@ class CoreBenchmark : public QObject {
             Q_UNUSED(p);
         }
     }
-    void parseLongFraction() {
-        QBENCHMARK {
-            auto d = Decimal::parse("0.12345678901234567890123456789");
-            Q_UNUSED(d);
-        }
-    }
     void divisorOfFibonacciNeighbours() {
         // Consecutive Fibonacci numbers take Euclid the most passes.
         const Decimal a = number("19740274219868223167");
@@ -54,15 +48,6 @@ class CoreBenchmark : public QObject {
         QBENCHMARK {
             Decimal m = talvera::core::leastCommonMultiple(a, b);
             Q_UNUSED(m);
-        }
-    }
-    void validateFourTerms() {
-        const std::array<talvera::core::TermBox, 4> boxes{
-            {{"1", false}, {"4", true}, {"15", false}, {"6", true}}};
-        QBENCHMARK {
-            auto terms =
-                talvera::core::validateTerms(boxes, talvera::core::messages::operationsPlural);
-            Q_UNUSED(terms);
         }
     }
 };

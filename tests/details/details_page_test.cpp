@@ -1,12 +1,10 @@
-// What the scenarios cannot see of the Details page: the order in which "Apagar tudo" empties
-// the terms, where the result panels stand once shown and which is in front, and the tooltips of
-// the step buttons.
+// What the scenarios cannot see of the Details page: where the result panels stand once shown,
+// and which of them is in front.
 #include <QTest>
 #include <string>
 #include <vector>
 
 #include "details/details_page.h"
-#include "ui/form_observer.h"
 #include "ui/user.h"
 
 namespace {
@@ -19,18 +17,6 @@ class NoDialogs : public talvera::ui::Dialogs {
                 talvera::ui::MessageIcon /*icon*/) override {
         QFAIL("no message box expected");
     }
-};
-
-// The names of the text boxes whose text changes, in order.
-class TextChanges : public talvera::ui::FormObserver {
-  public:
-    void controlChanged(const Control& control, talvera::ui::Change what) override {
-        if (what == talvera::ui::Change::Text &&
-            control.kind() == talvera::ui::ControlKind::TextBox) {
-            names << QString::fromStdString(control.name());
-        }
-    }
-    QStringList names;
 };
 
 // The page as the shell opens it.
@@ -47,42 +33,6 @@ class DetailsPageTest : public QObject {
     Q_OBJECT
 
   private slots:
-    static void emptyingOrder_data() {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("clearAll");
-        QTest::addColumn<QString>("order");
-        QTest::newRow("addition, numerators first") << "Adição"
-                                                    << "Command2"
-                                                    << "N1 N2 D1 D2";
-        QTest::newRow("subtraction") << "Subtração"
-                                     << "Command3"
-                                     << "N1 D1 N2 D2";
-        QTest::newRow("multiplication") << "Multiplicação"
-                                        << "Command5"
-                                        << "N1 D1 N2 D2";
-        QTest::newRow("division") << "Divisão"
-                                  << "Command7"
-                                  << "N1 D1 N2 D2";
-    }
-
-    static void emptyingOrder() {
-        QFETCH(QString, word);
-        QFETCH(QString, clearAll);
-        QFETCH(QString, order);
-        OpenPage page;
-        TextChanges changes;
-        page.page.form().addObserver(&changes);
-        talvera::ui::user::click(page[clearAll]);
-        page.page.form().removeObserver(&changes);
-        QStringList terms;
-        for (const QString& name : changes.names) {
-            if (name.size() == word.size() + 2 && name.startsWith(word)) {
-                terms << name.right(2);
-            }
-        }
-        QCOMPARE(terms.join(' '), order);
-    }
-
     static void panelPlaces_data() {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QStringList>("terms");
@@ -122,18 +72,6 @@ class DetailsPageTest : public QObject {
             QVERIFY(panel.stackingOrder() > stacking);
             stacking = panel.stackingOrder();
         }
-    }
-
-    static void stepTooltips() {
-        OpenPage page;
-        const QStringList tooltips{"Efectuar o primeiro passo", "Efectuar o segundo passo",
-                                   "Efectuar o terceiro passo", "Efectuar o quarto passo",
-                                   "Efectuar o quinto passo"};
-        for (int k = 0; k < tooltips.size(); ++k) {
-            const Control& button = page["AdiçãoPasso" + QString::number(k + 1)];
-            QCOMPARE(QString::fromStdString(button.design().tooltip), tooltips[k]);
-        }
-        QCOMPARE(QString::fromStdString(page["DivisãoPasso3"].design().tooltip), tooltips[2]);
     }
 };
 

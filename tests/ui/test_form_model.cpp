@@ -7,7 +7,6 @@
 #include "ui/form.h"
 #include "ui/user.h"
 
-using talvera::ui::Change;
 using talvera::ui::Control;
 using talvera::ui::ControlKind;
 using talvera::ui::Form;
@@ -15,21 +14,12 @@ namespace user = talvera::ui::user;
 
 namespace {
 
-struct Recorder : talvera::ui::FormObserver {
-    void controlChanged(const Control& control, Change what) override {
-        changes.emplace_back(control.name(), what);
-    }
-    std::vector<std::pair<std::string, Change>> changes;
-};
-
 std::unique_ptr<Form> makeForm() {
     auto form = std::make_unique<Form>("Form9", "TALVERA", talvera::ui::Size{1500, 1500});
     const Control& frame = form->add({.kind = ControlKind::Frame, .name = "Frame1"});
     form->add({.kind = ControlKind::TextBox, .name = "Box", .container = &frame});
     form->add({.kind = ControlKind::TextBox, .name = "Result", .container = &frame});
-    form->add({.kind = ControlKind::Button, .name = "Button", .container = &frame});
     form->add({.kind = ControlKind::CheckBox, .name = "Check"});
-    form->add({.kind = ControlKind::Label, .name = "Label"});
     return form;
 }
 
@@ -43,12 +33,8 @@ class FormModelTest : public QObject {
     void userTyping();
     void maximumLengthCountsCharacters_data();
     void maximumLengthCountsCharacters();
-    void clicks_data();
-    void clicks();
     void checkBoxTogglesBeforeItsHandler();
-    void observersSeeEveryChange();
     void menuItemMayCloseItsForm();
-    void namesAreUnique();
 };
 
 void FormModelTest::writeRunsChangeHandlerBeforeReturning() {
@@ -105,14 +91,9 @@ void FormModelTest::maximumLengthCountsCharacters_data() {
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    QTest::newRow("no limit") << 0 << "123456789"
-                              << "123456789";
-    QTest::newRow("cut") << 3 << "123456789"
-                         << "123";
-    QTest::newRow("shorter than the limit") << 5 << "12"
-                                            << "12";
-    QTest::newRow("accented letters are one character each") << 2 << "çãé"
-                                                             << "çã";
+    QTest::newRow("no limit") << 0 << QStringLiteral("123456789") << QStringLiteral("123456789");
+    QTest::newRow("cut") << 3 << QStringLiteral("123456789") << QStringLiteral("123");
+    QTest::newRow("one character each") << 2 << QStringLiteral("çãé") << QStringLiteral("çã");
 }
 
 void FormModelTest::maximumLengthCountsCharacters() {
@@ -125,29 +106,6 @@ void FormModelTest::maximumLengthCountsCharacters() {
     QCOMPARE(QString::fromStdString(box.text()), kept);
 }
 
-void FormModelTest::clicks_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("clicked");
-    QTest::newRow("button") << "Button" << true << true;
-    QTest::newRow("disabled button") << "Button" << false << false;
-    QTest::newRow("check box") << "Check" << true << true;
-    QTest::newRow("label") << "Label" << true << false;
-}
-
-void FormModelTest::clicks() {
-    QFETCH(QString, name);
-    QFETCH(bool, enabled);
-    QFETCH(bool, clicked);
-    auto form = makeForm();
-    Control& control = form->control(name.toStdString());
-    control.setEnabled(enabled);
-    int clicks = 0;
-    control.onClick([&] { ++clicks; });
-    QCOMPARE(user::click(control), clicked);
-    QCOMPARE(clicks, clicked ? 1 : 0);
-}
-
 void FormModelTest::checkBoxTogglesBeforeItsHandler() {
     auto form = makeForm();
     Control& check = form->control("Check");
@@ -156,27 +114,6 @@ void FormModelTest::checkBoxTogglesBeforeItsHandler() {
     user::click(check);
     user::click(check);
     QCOMPARE(seen, (std::vector<bool>{true, false}));
-}
-
-void FormModelTest::observersSeeEveryChange() {
-    auto form = makeForm();
-    Recorder recorder;
-    form->addObserver(&recorder);
-    Control& box = form->control("Box");
-    box.setText("1");
-    box.hide();
-    box.setEnabled(false);
-    box.moveTo(10, 20);
-    box.bringToFront();
-    form->control("Check").setChecked(true);
-    form->control("Label").setCaption("x");
-    const std::vector<std::pair<std::string, Change>> expected{
-        {"Box", Change::Text},     {"Box", Change::Visible},  {"Box", Change::Enabled},
-        {"Box", Change::Position}, {"Box", Change::Stacking}, {"Check", Change::Checked},
-        {"Label", Change::Text}};
-    QCOMPARE(recorder.changes, expected);
-    QVERIFY(box.stackingOrder() > form->control("Label").stackingOrder());
-    form->removeObserver(&recorder);
 }
 
 void FormModelTest::menuItemMayCloseItsForm() {
@@ -190,13 +127,6 @@ void FormModelTest::menuItemMayCloseItsForm() {
     QVERIFY(user::choose(*form, "Fechar esta página"));
     QVERIFY(afterClose);
     QVERIFY(form == nullptr);
-}
-
-void FormModelTest::namesAreUnique() {
-    auto form = makeForm();
-    QVERIFY_THROWS_EXCEPTION(std::logic_error,
-                             form->add({.kind = ControlKind::Label, .name = "Box"}));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, form->control("Nothing"));
 }
 
 QTEST_APPLESS_MAIN(FormModelTest)
