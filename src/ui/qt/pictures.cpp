@@ -21,6 +21,11 @@ std::unique_ptr<QTextDocument> layOutText(const std::string& name, qreal width) 
         return nullptr;
     }
     auto document = std::make_unique<QTextDocument>();
+    // One look for every text picture, kept apart from their texts.
+    if (QFile style(QStringLiteral(":/pictures/text-pictures.css"));
+        style.open(QIODevice::ReadOnly)) {
+        document->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
+    }
     document->setHtml(QString::fromUtf8(html.readAll()));
     document->setTextWidth(width);
     return document;

@@ -10,7 +10,8 @@ namespace talvera::ui::qt {
 
 // Draws the picture of that name at the given size in device-independent pixels: an SVG drawing
 // from :/pictures/<name>.svg, centred with its proportions kept, or formatted text from
-// :/pictures/<name>.html, laid out at the picture's width.
+// :/pictures/<name>.html, laid out at the picture's width in the look of
+// :/pictures/text-pictures.css.
 QPixmap drawPicture(const std::string& name, QSize size, qreal devicePixelRatio);
 
 // The room that the formatted text of a text picture takes when laid out at that width, exactly
