@@ -3,52 +3,52 @@
 
 #include "core/decimal.h"
 #include "core/divisors.h"
-#include "core/messages.h"
-#include "core/validation.h"
 
 using talvera::core::Decimal;
-
-namespace {
-Decimal number(const char* text) {
-    return *Decimal::parse(text);
-}
-}  // namespace
 
 class CoreBenchmark : public QObject {
     Q_OBJECT
   private slots:
-    void divideToTwentyEightPlaces() {
-        const Decimal a = number("78228162514264337593543950335");
-        const Decimal b = number("79228162514264337593543950335");
-        QBENCHMARK {
-            Decimal q = a / b;
-            Q_UNUSED(q);
-        }
-    }
-    void multiplyNearTheBound() {
-        const Decimal a = number("18446744073709551615");
-        const Decimal b = number("2000000000");
-        QBENCHMARK {
-            Decimal p = a * b;
-            Q_UNUSED(p);
-        }
-    }
-    void divisorOfFibonacciNeighbours() {
+    void operation_data() {
+        QTest::addColumn<char>("operation");
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::newRow("divide to 28 places")
+            << '/' << QStringLiteral("78228162514264337593543950335")
+            << QStringLiteral("79228162514264337593543950335");
+        QTest::newRow("multiply near the bound")
+            << '*' << QStringLiteral("18446744073709551615") << QStringLiteral("2000000000");
         // Consecutive Fibonacci numbers take Euclid the most passes.
-        const Decimal a = number("19740274219868223167");
-        const Decimal b = number("12200160415121876738");
-        QBENCHMARK {
-            auto g = talvera::core::greatestCommonDivisor(a, b);
-            Q_UNUSED(g);
-        }
+        QTest::newRow("divisor of Fibonacci neighbours")
+            << 'g' << QStringLiteral("19740274219868223167")
+            << QStringLiteral("12200160415121876738");
+        QTest::newRow("multiple of large coprimes")
+            << 'm' << QStringLiteral("999999937") << QStringLiteral("999999929");
     }
-    void multipleOfLargeCoprimes() {
-        const Decimal a = number("999999937");
-        const Decimal b = number("999999929");
+
+    void operation() {
+        QFETCH(char, operation);
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        const Decimal x = *Decimal::parse(a.toStdString());
+        const Decimal y = *Decimal::parse(b.toStdString());
+        std::optional<Decimal> result;
         QBENCHMARK {
-            Decimal m = talvera::core::leastCommonMultiple(a, b);
-            Q_UNUSED(m);
+            switch (operation) {
+                case '/':
+                    result = x / y;
+                    break;
+                case '*':
+                    result = x * y;
+                    break;
+                case 'g':
+                    result = talvera::core::greatestCommonDivisor(x, y);
+                    break;
+                default:
+                    result = talvera::core::leastCommonMultiple(x, y);
+            }
         }
+        QVERIFY(result.has_value());
     }
 };
 

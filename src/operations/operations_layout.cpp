@@ -147,32 +147,32 @@ class PageBuilder {
   public:
     explicit PageBuilder(Form& form) : form_(form) {}
 
-    FractionTaskControls operation(const OperationFrame& spec) {
+    FractionTaskControls operation(const OperationFrame& design) {
         using namespace common::layout;
-        const std::string word = spec.word;
-        Control& frame = titledFrame(form_, spec.frame, nullptr, spec.place, spec.caption);
-        Control& n1 = term(frame, word + "N1", 390, 900, spec.defaults[0], spec.maxLength);
-        fractionBar(form_, spec.bars[0], &frame, 330, 1365, 1395);
-        Control& d1 = term(frame, word + "D1", 390, 1560, spec.defaults[1], spec.maxLength);
-        signLabel(form_, spec.signLabel, &frame, {1560, 1200, 240, 360}, spec.sign);
-        Control& n2 = term(frame, word + "N2", 2040, 900, spec.defaults[2], spec.maxLength);
-        fractionBar(form_, spec.bars[1], &frame, 1980, 3015, 1365);
-        Control& d2 = term(frame, word + "D2", 2040, 1500, spec.defaults[3], spec.maxLength);
+        const std::string word = design.word;
+        Control& frame = titledFrame(form_, design.frame, nullptr, design.place, design.caption);
+        Control& n1 = term(frame, word + "N1", 390, 900, design.defaults[0], design.maxLength);
+        fractionBar(form_, design.bars[0], &frame, 330, 1365, 1395);
+        Control& d1 = term(frame, word + "D1", 390, 1560, design.defaults[1], design.maxLength);
+        signLabel(form_, design.signLabel, &frame, {1560, 1200, 240, 360}, design.sign);
+        Control& n2 = term(frame, word + "N2", 2040, 900, design.defaults[2], design.maxLength);
+        fractionBar(form_, design.bars[1], &frame, 1980, 3015, 1365);
+        Control& d2 = term(frame, word + "D2", 2040, 1500, design.defaults[3], design.maxLength);
         Control& equals = tabbed(equalsButton(form_, word, &frame, 3180, 1260));
         Control& resultN = resultBox(form_, word + "N3", &frame, 3690, 900, resultStyle);
-        fractionBar(form_, spec.bars[2], &frame, 3630, 4665, 1395);
+        fractionBar(form_, design.bars[2], &frame, 3630, 4665, 1395);
         Control& resultD = resultBox(form_, word + "D3", &frame, 3690, 1560, resultStyle);
-        const ResultPanels panels =
-            layOutPanels(form_, frame,
-                         {spec.wholePanel, spec.wholeBox, spec.negativePanel, spec.negativeSign,
-                          spec.negativeNumerator, spec.negativeDenominator, spec.negativeBar},
-                         {3540, 840, 1215, 1155}, {3540, 840, 1335, 1155});
+        const ResultPanels panels = layOutPanels(
+            form_, frame,
+            {design.wholePanel, design.wholeBox, design.negativePanel, design.negativeSign,
+             design.negativeNumerator, design.negativeDenominator, design.negativeBar},
+            {3540, 840, 1215, 1155}, {3540, 840, 1335, 1155});
         return {
             {&n1, &d1, &n2, &d2},
             equals,
             {resultN, resultD, panels},
-            clearing(clearButton(form_, spec.clearResult, &frame, 4140, 2700, Clearing::Result)),
-            clearing(clearButton(form_, spec.clearAll, &frame, 4560, 2700, Clearing::All))};
+            clearing(clearButton(form_, design.clearResult, &frame, 4140, 2700, Clearing::Result)),
+            clearing(clearButton(form_, design.clearAll, &frame, 4560, 2700, Clearing::All))};
     }
 
     FractionTaskControls simplification() {

