@@ -55,8 +55,8 @@ struct RowDesign {
 struct PanelDesign {
     std::string_view reduced;
     ui::Rect reducedPlace;
-    int reducedTerms =
-        0;  // the reduced panel holds word + "N" + reducedTerms over word + "D" + ...
+    // The reduced panel holds word + "N" + reducedTerms over word + "D" + reducedTerms.
+    int reducedTerms = 0;
     std::string_view negative;
     ui::Rect negativePlace;
     int negativeTerms = 0;

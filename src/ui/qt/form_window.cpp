@@ -16,7 +16,6 @@ namespace talvera::ui::qt {
 FormWindow::FormWindow(Form& form) : form_(&form) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     auto* canvas = new QWidget(this);
     canvas->setObjectName(QStringLiteral("canvas"));
