@@ -95,4 +95,10 @@ ui::Control& clearButton(ui::Form& form, std::string name, const ui::Control* co
                      .picture = all ? styles::clearAllPicture : styles::clearResultPicture});
 }
 
+void TabOrder::applyTo(ui::Form& form) const {
+    std::vector<const ui::Control*> order = tabbed_;
+    order.insert(order.end(), clearing_.begin(), clearing_.end());
+    form.setTabOrder(std::move(order));
+}
+
 }  // namespace talvera::common::layout

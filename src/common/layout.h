@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -44,5 +45,24 @@ ui::Control& equalsButton(ui::Form& form, std::string name, const ui::Control* c
 enum class Clearing { Result, All };
 ui::Control& clearButton(ui::Form& form, std::string name, const ui::Control* container, int left,
                          int top, Clearing what);
+
+// The work pages' tab order: terms and buttons in the order they are laid out, then every
+// clearing button.
+class TabOrder {
+  public:
+    ui::Control& tabbed(ui::Control& control) {
+        tabbed_.push_back(&control);
+        return control;
+    }
+    ui::Control& clearing(ui::Control& control) {
+        clearing_.push_back(&control);
+        return control;
+    }
+    void applyTo(ui::Form& form) const;
+
+  private:
+    std::vector<const ui::Control*> tabbed_;
+    std::vector<const ui::Control*> clearing_;
+};
 
 }  // namespace talvera::common::layout

@@ -167,9 +167,7 @@ Control& DetailsBuilder::workingLine(const Control& container, std::string_view 
 }
 
 void DetailsBuilder::finishTabOrder() {
-    std::vector<const Control*> order = tabbed_;
-    order.insert(order.end(), clearing_.begin(), clearing_.end());
-    form_.setTabOrder(std::move(order));
+    tabs_.applyTo(form_);
 }
 
 Control& DetailsBuilder::fractionBar(const Control& container, int x1, int x2, int y) {
@@ -187,13 +185,11 @@ std::string DetailsBuilder::numberedLabel() {
 }
 
 Control& DetailsBuilder::tabbed(Control& control) {
-    tabbed_.push_back(&control);
-    return control;
+    return tabs_.tabbed(control);
 }
 
 Control& DetailsBuilder::clearing(Control& control) {
-    clearing_.push_back(&control);
-    return control;
+    return tabs_.clearing(control);
 }
 
 }  // namespace talvera::details::layout

@@ -110,8 +110,7 @@ class DetailsBuilder {
     ui::Form& form_;
     int lines_ = 0;
     int labels_ = 24;  // the page's own labels are numbered up to 24
-    std::vector<const ui::Control*> tabbed_;
-    std::vector<const ui::Control*> clearing_;
+    common::layout::TabOrder tabs_;
 };
 
 }  // namespace talvera::details::layout

@@ -292,11 +292,7 @@ class PageBuilder {
                    .alignment = ui::Alignment::Center});
     }
 
-    void finishTabOrder() {
-        std::vector<const Control*> order = tabbed_;
-        order.insert(order.end(), clearing_.begin(), clearing_.end());
-        form_.setTabOrder(std::move(order));
-    }
+    void finishTabOrder() { tabs_.applyTo(form_); }
 
   private:
     Control& term(const Control& frame, std::string name, int left, int top, const char* text,
@@ -313,19 +309,11 @@ class PageBuilder {
                           .tabStop = false});
     }
 
-    Control& tabbed(Control& control) {
-        tabbed_.push_back(&control);
-        return control;
-    }
-
-    Control& clearing(Control& control) {
-        clearing_.push_back(&control);
-        return control;
-    }
+    Control& tabbed(Control& control) { return tabs_.tabbed(control); }
+    Control& clearing(Control& control) { return tabs_.clearing(control); }
 
     Form& form_;
-    std::vector<const Control*> tabbed_;
-    std::vector<const Control*> clearing_;
+    common::layout::TabOrder tabs_;
 };
 
 }  // namespace
