@@ -66,6 +66,18 @@ void Control::setChecked(bool checked) {
     }
 }
 
+void Control::setDescription(std::string description) {
+    if (design_.description != description) {
+        design_.description = std::move(description);
+        changed(Change::Description);
+    }
+}
+
+void Control::setFocus() {
+    form_.focused_ = this;
+    changed(Change::Focus);
+}
+
 void Control::raiseClick() const {
     if (clickHandler_) {
         auto handler = clickHandler_;

@@ -14,7 +14,7 @@ class Control;
 enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, Line, Picture };
 
 // What changed on a control, so that a view can mirror just that.
-enum class Change { Text, Visible, Enabled, Position, Stacking, Checked };
+enum class Change { Text, Visible, Enabled, Position, Stacking, Checked, Description, Focus };
 
 enum class Alignment { Left, Center, Right };
 
@@ -34,6 +34,9 @@ struct ControlDesign {
     std::optional<Color> foreground{};
     std::optional<Color> background{};
     std::string tooltip{};
+    // What a screen reader says the control is, unique in its window, and what more it may say.
+    std::string accessibleName{};
+    std::string description{};
     std::string picture{};  // a resource name, for picture buttons and pictures
     Alignment alignment = Alignment::Left;
     Border border = Border::None;
@@ -83,6 +86,13 @@ class Control {
 
     bool checked() const { return design_.checked; }
     void setChecked(bool checked);
+
+    const std::string& accessibleName() const { return design_.accessibleName; }
+    const std::string& description() const { return design_.description; }
+    void setDescription(std::string description);
+
+    // Moves the keyboard focus here; the form remembers which control has it.
+    void setFocus();
 
     void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
     void onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }

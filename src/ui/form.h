@@ -40,6 +40,11 @@ class Form {
     void setTabOrder(std::vector<const Control*> order) { tabOrder_ = std::move(order); }
     const std::vector<const Control*>& tabOrder() const { return tabOrder_; }
 
+    // The control that has the keyboard focus, as far as the form knows; nullptr for none yet.
+    const Control* focused() const { return focused_; }
+    // What a view reports when the user moves the focus: no one is told, the view already shows it.
+    void noteFocus(const Control* control) { focused_ = control; }
+
     void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
     void load() const;
 
@@ -65,6 +70,7 @@ class Form {
     std::vector<FormObserver*> observers_;
     std::function<void()> loadHandler_;
     std::function<void()> closeHandler_;
+    const Control* focused_ = nullptr;
     int stackingCounter_ = 0;
 };
 

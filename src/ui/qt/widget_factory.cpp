@@ -155,8 +155,11 @@ QWidget* createWidget(const Control& control, QWidget* parent) {
     if (!control.design().tooltip.empty()) {
         widget->setToolTip(QString::fromStdString(control.design().tooltip));
     }
-    for (const Change what :
-         {Change::Text, Change::Position, Change::Enabled, Change::Checked, Change::Visible}) {
+    if (!control.accessibleName().empty()) {
+        widget->setAccessibleName(QString::fromStdString(control.accessibleName()));
+    }
+    for (const Change what : {Change::Text, Change::Position, Change::Enabled, Change::Checked,
+                              Change::Visible, Change::Description}) {
         mirror(widget, control, what);
     }
     return widget;
@@ -201,6 +204,12 @@ void mirror(QWidget* widget, const Control& control, Change what) {
                 const QSignalBlocker blocker(box);
                 box->setChecked(control.checked());
             }
+            break;
+        case Change::Description:
+            widget->setAccessibleDescription(QString::fromStdString(control.description()));
+            break;
+        case Change::Focus:
+            widget->setFocus(Qt::OtherFocusReason);
             break;
     }
 }
