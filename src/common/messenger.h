@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "core/messages.h"
+#include "common/messages.h"
 #include "ui/dialogs.h"
 
 namespace talvera::common {
@@ -13,13 +13,13 @@ class Messenger {
     explicit Messenger(ui::Dialogs& dialogs) : dialogs_(dialogs) {}
 
     void inform(std::string_view text) const {
-        dialogs_.inform(text, core::messages::appTitle, ui::MessageIcon::Information);
+        dialogs_.inform(text, messages::appTitle, ui::MessageIcon::Information);
     }
     // The one box without an icon: the divisor routine's argument guard.
     void informPlain(std::string_view text) const {
-        dialogs_.inform(text, core::messages::appTitle, ui::MessageIcon::None);
+        dialogs_.inform(text, messages::appTitle, ui::MessageIcon::None);
     }
-    void capacityExceeded() const { inform(core::messages::capacity); }
+    void capacityExceeded() const { inform(messages::capacity); }
 
   private:
     ui::Dialogs& dialogs_;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "decimal.h"
+#include "fraction.h"
 
 namespace talvera::core {
 
@@ -19,12 +20,6 @@ std::optional<Decimal> greatestCommonDivisor(std::string_view x, std::string_vie
 // Least common multiple of two positive whole values, computed as a / gcd(a, b) * b so that large
 // coprime values cost no more than small ones. A result beyond the range is a CapacityError.
 Decimal leastCommonMultiple(const Decimal& a, const Decimal& b);
-
-struct Fraction {
-    Decimal numerator;
-    Decimal denominator;
-    friend bool operator==(const Fraction&, const Fraction&) = default;
-};
 
 // Divides both terms by their greatest common divisor; the signs stay where they are
 // (1 over -6 stays 1 over -6). 0 over 0 is a CapacityError (a division by zero).

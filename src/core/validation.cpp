@@ -7,14 +7,18 @@
 namespace talvera::core {
 
 ValidatedTerms validateTerms(std::span<const TermBox> boxes, const TermMessages& messages) {
-    const auto isDenominator = [](const TermBox& box) { return box.isDenominator; };
-
+    if (messages.emptyTerm &&
+        std::ranges::any_of(boxes, [](const TermBox& box) { return termText(box.text).empty(); })) {
+        return {{}, *messages.emptyTerm};
+    }
     if (!std::ranges::all_of(boxes,
                              [](const TermBox& box) { return isNumeric(termText(box.text)); })) {
         return {{}, messages.notNumeric};
     }
-    if (messages.negativeDenominator && std::ranges::any_of(boxes, [&](const TermBox& box) {
-            return isDenominator(box) && leadingNumber(termText(box.text)) < 0;
+    const bool checksNegative = messages.negativeDenominator.has_value();
+    if (checksNegative && messages.negativeCheck == NegativeCheck::OnText &&
+        std::ranges::any_of(boxes, [](const TermBox& box) {
+            return box.isDenominator && leadingNumber(termText(box.text)) < 0;
         })) {
         return {{}, *messages.negativeDenominator};
     }
@@ -22,6 +26,13 @@ ValidatedTerms validateTerms(std::span<const TermBox> boxes, const TermMessages&
     result.terms.reserve(boxes.size());
     for (const TermBox& box : boxes) {
         result.terms.push_back(*Decimal::parse(termText(box.text)));
+    }
+    if (checksNegative && messages.negativeCheck == NegativeCheck::OnValue) {
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            if (boxes[i].isDenominator && result.terms[i].isNegative()) {
+                return {{}, *messages.negativeDenominator};
+            }
+        }
     }
     if (!std::ranges::all_of(result.terms, [](const Decimal& term) { return term.isWhole(); })) {
         return {{}, messages.notWhole};

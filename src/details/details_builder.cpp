@@ -48,7 +48,7 @@ void DetailsBuilder::title() {
                .alignment = ui::Alignment::Center});
 }
 
-RowParts DetailsBuilder::row(const RowDesign& design) {
+RowControls DetailsBuilder::row(const RowDesign& design) {
     using namespace common::layout;
     Control& detail = titledFrame(form_, std::string(design.detailFrame), nullptr,
                                   {detailLeft, design.top, detailWidth, rowHeight},
@@ -78,8 +78,27 @@ RowParts DetailsBuilder::row(const RowDesign& design) {
     for (const std::size_t term : design.emptyingOrder) {
         emptyingOrder.push_back(terms.at(term));
     }
-    return {detail,   std::move(terms), std::move(emptyingOrder), equals, clearResult,
-            clearAll, stepMode,         std::move(steps)};
+    // Each panel comes to the front when it is shown, so it may be laid out before the working
+    // it covers.
+    const ResultPanels results = panels(detail, design.word, design.panels);
+    std::vector<Control*> clearedBoxes{&results.reducedBoxes.numerator,
+                                       &results.reducedBoxes.denominator};
+    if (design.panels.clearsNegativeBoxes) {
+        clearedBoxes.insert(clearedBoxes.end(),
+                            {&results.negativeBoxes.numerator, &results.negativeBoxes.denominator});
+    }
+    clearedBoxes.push_back(&results.wholeBox);
+    return {.detail = detail,
+            .terms = std::move(terms),
+            .emptyingOrder = std::move(emptyingOrder),
+            .equals = equals,
+            .clearResult = clearResult,
+            .clearAll = clearAll,
+            .stepMode = stepMode,
+            .steps = std::move(steps),
+            .panels = results,
+            .clearedBoxes = std::move(clearedBoxes),
+            .hiddenLines = {&results.reduced, &results.negative, &results.whole}};
 }
 
 std::vector<Control*> DetailsBuilder::termFractions(const Control& detail,

@@ -29,8 +29,25 @@ struct SignDesign {
     std::string_view text;
 };
 
+// The three result panels of a row, as designed; the row moves them when it shows them.
+struct PanelDesign {
+    std::string_view reduced;
+    ui::Rect reducedPlace;
+    // The reduced panel holds word + "N" + reducedTerms over word + "D" + reducedTerms.
+    int reducedTerms = 0;
+    std::string_view negative;
+    ui::Rect negativePlace;
+    int negativeTerms = 0;
+    int negativeBoxLeft = 0;
+    std::string_view whole;
+    ui::Rect wholePlace;
+    // Whether clearing the results empties the negative panel's boxes too; addition and
+    // subtraction leave them, hidden, until they are overwritten.
+    bool clearsNegativeBoxes = true;
+};
+
 // The parts every row shares: its two frames, the terms, the sign between them, the "=", the
-// clearing buttons and the step frame.
+// clearing buttons, the step frame and the result panels.
 struct RowDesign {
     std::string_view word;  // the boxes are word + "N1", ...; the "=" is word itself
     std::string_view detailFrame;
@@ -49,32 +66,7 @@ struct RowDesign {
     std::array<std::size_t, 4> emptyingOrder;
     int stepCount = 0;
     std::array<Spot, 5> stepSpots;
-};
-
-// The three result panels of a row, as designed; the row moves them when it shows them.
-struct PanelDesign {
-    std::string_view reduced;
-    ui::Rect reducedPlace;
-    // The reduced panel holds word + "N" + reducedTerms over word + "D" + reducedTerms.
-    int reducedTerms = 0;
-    std::string_view negative;
-    ui::Rect negativePlace;
-    int negativeTerms = 0;
-    int negativeBoxLeft = 0;
-    std::string_view whole;
-    ui::Rect wholePlace;
-};
-
-// What the shared parts of a row are, once built.
-struct RowParts {
-    ui::Control& detail;
-    std::vector<ui::Control*> terms;  // N1, D1, N2, D2
-    std::vector<ui::Control*> emptyingOrder;
-    ui::Control& equals;
-    ui::Control& clearResult;
-    ui::Control& clearAll;
-    ui::Control& stepMode;
-    std::vector<ui::Control*> steps;
+    PanelDesign panels;
 };
 
 // Builds the controls of the page and keeps its tab order: terms, "=" and step controls row by
@@ -84,9 +76,8 @@ class DetailsBuilder {
     explicit DetailsBuilder(ui::Form& form) : form_(form) {}
 
     void title();
-    RowParts row(const RowDesign& design);
-    ResultPanels panels(const ui::Control& detail, std::string_view word,
-                        const PanelDesign& design);
+    // The parts every row shares; the row's own working is laid into its detail frame after.
+    RowControls row(const RowDesign& design);
 
     // Result boxes word + "N" + terms over word + "D" + terms.
     FractionBoxes resultFraction(const ui::Control& container, std::string_view word, int terms,
@@ -101,6 +92,8 @@ class DetailsBuilder {
   private:
     std::vector<ui::Control*> termFractions(const ui::Control& detail, const RowDesign& design);
     std::vector<ui::Control*> stepButtons(const ui::Control& stepFrame, const RowDesign& design);
+    ResultPanels panels(const ui::Control& detail, std::string_view word,
+                        const PanelDesign& design);
     ui::Control& fractionBar(const ui::Control& container, int x1, int x2, int y);
     ui::Control& resultBox(const ui::Control& container, std::string name, Spot spot);
     std::string numberedLabel();

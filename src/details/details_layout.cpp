@@ -1,6 +1,6 @@
 #include "details/details_layout.h"
 
-#include "details/row_layouts.h"
+#include "details/row_builders.h"
 
 namespace talvera::details {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 // The texts the Details page shows, exactly as the page words them. The validation and capacity
-// messages are the shared ones of core/messages.h.
+// messages are the shared ones of common/messages.h.
 namespace talvera::details::texts {
 
 inline constexpr std::string_view title = "TALVERA VENDO OS DETALHES";

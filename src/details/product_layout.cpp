@@ -1,5 +1,5 @@
 #include "details/details_texts.h"
-#include "details/row_layouts.h"
+#include "details/row_builders.h"
 
 namespace talvera::details::layout {
 
@@ -22,18 +22,15 @@ const RowDesign multiplication{
     .emptyingOrder = {0, 1, 2, 3},
     .stepCount = 2,
     .stepSpots = {{{1140, 1200}, {1920, 1200}}},
-};
-
-const PanelDesign multiplicationPanels{
-    .reduced = "Frame1C",
-    .reducedPlace = {4620, 360, 1695, 1455},
-    .reducedTerms = 4,
-    .negative = "Frame2C",
-    .negativePlace = {6120, 540, 1695, 1455},
-    .negativeTerms = 5,
-    .negativeBoxLeft = 600,
-    .whole = "Frame3C",
-    .wholePlace = {7680, 420, 1575, 1455},
+    .panels = {.reduced = "Frame1C",
+               .reducedPlace = {4620, 360, 1695, 1455},
+               .reducedTerms = 4,
+               .negative = "Frame2C",
+               .negativePlace = {6120, 540, 1695, 1455},
+               .negativeTerms = 5,
+               .negativeBoxLeft = 600,
+               .whole = "Frame3C",
+               .wholePlace = {7680, 420, 1575, 1455}},
 };
 
 const RowDesign division{
@@ -53,54 +50,39 @@ const RowDesign division{
     .emptyingOrder = {0, 1, 2, 3},
     .stepCount = 3,
     .stepSpots = {{{600, 1140}, {1440, 1140}, {2280, 1140}}},
+    .panels = {.reduced = "Frame1D",
+               .reducedPlace = {7500, 360, 1695, 1455},
+               .reducedTerms = 6,
+               .negative = "Frame2D",
+               .negativePlace = {7140, 60, 1695, 1455},
+               .negativeTerms = 7,
+               .negativeBoxLeft = 600,
+               .whole = "Frame3D",
+               .wholePlace = {8220, 720, 1575, 1455}},
 };
 
-const PanelDesign divisionPanels{
-    .reduced = "Frame1D",
-    .reducedPlace = {7500, 360, 1695, 1455},
-    .reducedTerms = 6,
-    .negative = "Frame2D",
-    .negativePlace = {7140, 60, 1695, 1455},
-    .negativeTerms = 7,
-    .negativeBoxLeft = 600,
-    .whole = "Frame3D",
-    .wholePlace = {8220, 720, 1575, 1455},
-};
-
-RowControls rowControls(const RowParts& parts, const ResultPanels& panels,
-                        std::vector<ui::Control*> clearedBoxes) {
-    return {.terms = parts.terms,
-            .emptyingOrder = parts.emptyingOrder,
-            .equals = parts.equals,
-            .clearResult = parts.clearResult,
-            .clearAll = parts.clearAll,
-            .stepMode = parts.stepMode,
-            .steps = parts.steps,
-            .panels = panels,
-            .clearedBoxes = std::move(clearedBoxes),
-            .hiddenLines = {&panels.reduced, &panels.negative, &panels.whole}};
+// The product's boxes, and division's inverted line, are cleared before the panels.
+void clearedFirst(RowControls& row, std::initializer_list<const FractionBoxes*> fractions) {
+    std::vector<ui::Control*> boxes;
+    for (const FractionBoxes* fraction : fractions) {
+        boxes.insert(boxes.end(), {&fraction->numerator, &fraction->denominator});
+    }
+    row.clearedBoxes.insert(row.clearedBoxes.begin(), boxes.begin(), boxes.end());
 }
 
 }  // namespace
 
 ProductRowControls multiplicationRow(DetailsBuilder& page) {
-    const RowParts parts = page.row(multiplication);
-    const std::string_view word = multiplication.word;
+    RowControls row = page.row(multiplication);
     const FractionBoxes product =
-        page.resultFraction(parts.detail, word, 3, {{3540, 600}, {3540, 1260}, 3420});
-    const ResultPanels panels = page.panels(parts.detail, word, multiplicationPanels);
-    return {.row = rowControls(
-                parts, panels,
-                {&product.numerator, &product.denominator, &panels.reducedBoxes.numerator,
-                 &panels.reducedBoxes.denominator, &panels.negativeBoxes.numerator,
-                 &panels.negativeBoxes.denominator, &panels.wholeBox}),
-            .inverted = std::nullopt,
-            .product = product};
+        page.resultFraction(row.detail, multiplication.word, 3, {{3540, 600}, {3540, 1260}, 3420});
+    clearedFirst(row, {&product});
+    return {.row = std::move(row), .inverted = std::nullopt, .product = product};
 }
 
 ProductRowControls divisionRow(DetailsBuilder& page) {
-    const RowParts parts = page.row(division);
-    const ui::Control& detail = parts.detail;
+    RowControls row = page.row(division);
+    const ui::Control& detail = row.detail;
     const std::string_view word = division.word;
     const FractionBoxes first =
         page.resultFraction(detail, word, 3, {{3360, 585}, {3360, 1260}, 3240});
@@ -110,15 +92,8 @@ ProductRowControls divisionRow(DetailsBuilder& page) {
     page.sign(detail, {"", {6000, 900, 195, 360}, "="});
     const FractionBoxes product =
         page.resultFraction(detail, word, 5, {{6420, 585}, {6420, 1260}, 6300});
-    const ResultPanels panels = page.panels(detail, word, divisionPanels);
-    return {.row = rowControls(
-                parts, panels,
-                {&first.numerator, &first.denominator, &inverted.numerator, &inverted.denominator,
-                 &product.numerator, &product.denominator, &panels.reducedBoxes.numerator,
-                 &panels.reducedBoxes.denominator, &panels.negativeBoxes.numerator,
-                 &panels.negativeBoxes.denominator, &panels.wholeBox}),
-            .inverted = InvertedLine{first, inverted},
-            .product = product};
+    clearedFirst(row, {&first, &inverted, &product});
+    return {.row = std::move(row), .inverted = InvertedLine{first, inverted}, .product = product};
 }
 
 }  // namespace talvera::details::layout

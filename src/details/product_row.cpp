@@ -1,35 +1,26 @@
 #include "details/product_row.h"
 
-#include "common/reported_divisor.h"
-#include "core/messages.h"
+#include "common/checked_divisor.h"
+#include "common/messages.h"
+#include "common/term_reader.h"
 #include "details/result_display.h"
-#include "details/row_terms.h"
 
 namespace talvera::details {
 
 namespace rules {
 
-namespace {
-// Terms in box order: N1, D1, N2, D2.
-enum Term { n1, d1, n2, d2 };
-}  // namespace
-
 const ProductRules multiplication{
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1] * t[n2], t[d1] * t[d2]};
-    },
-    {4620, 360},
-    false,
+    .form = [](const core::Fraction& a, const core::Fraction& b) { return a * b; },
+    .panelSpot = {4620, 360},
+    .productHasOwnStep = false,
 };
 
 // Multiplies by the inverted second fraction; a second numerator of 0 is not refused, and the
 // reduction then fails on the zero denominator.
 const ProductRules division{
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1] * t[d2], t[d1] * t[n2]};
-    },
-    {7500, 360},
-    true,
+    .form = [](const core::Fraction& a, const core::Fraction& b) { return a / b; },
+    .panelSpot = {7500, 360},
+    .productHasOwnStep = true,
 };
 
 }  // namespace rules
@@ -55,7 +46,8 @@ std::vector<Stage> ProductRow::stages() {
 
 // Validates, writes the inverted line where there is one, and keeps the product in the store.
 StageEnd ProductRow::formProduct() {
-    const auto terms = validatedTerms(controls_.row, core::messages::detailsProduct, messenger_);
+    const auto terms =
+        common::readTerms(controls_.row.terms, common::messages::detailsProduct, messenger_);
     if (!terms) {
         return StageEnd::Stopped;
     }
@@ -66,7 +58,7 @@ StageEnd ProductRow::formProduct() {
         line.inverted.numerator.setText((*terms)[3].toString());
         line.inverted.denominator.setText((*terms)[2].toString());
     }
-    product_ = rules_.form(*terms);
+    product_ = rules_.form({(*terms)[0], (*terms)[1]}, {(*terms)[2], (*terms)[3]});
     return StageEnd::Done;
 }
 
@@ -79,8 +71,8 @@ StageEnd ProductRow::showProduct() const {
 // The divisor comes from the product's boxes, the product itself from the store; so after an
 // edit has emptied the boxes the divisor fails, and with it the division that needs it.
 StageEnd ProductRow::showResult() const {
-    const core::Decimal g = common::requireValue(common::reportedDivisor(
-        messenger_, controls_.product.numerator.text(), controls_.product.denominator.text()));
+    const core::Decimal g = common::checkedDivisor(messenger_, controls_.product.numerator.text(),
+                                                   controls_.product.denominator.text());
     const core::Decimal& p = product_.numerator;
     const core::Decimal& q = product_.denominator;
     const core::Decimal n = p / g;
@@ -96,7 +88,7 @@ StageEnd ProductRow::showResult() const {
     if (reduces && sign < 0) {
         showFraction(panels.negative, panels.negativeBoxes, rules_.panelSpot, n.abs(), d.abs());
     }
-    return showIfWhole(panels, rules_.panelSpot, n, d) ? StageEnd::WholeResult : StageEnd::Done;
+    return showIfWhole(panels, rules_.panelSpot, {n, d}) ? StageEnd::WholeResult : StageEnd::Done;
 }
 
 }  // namespace talvera::details

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <span>
-
 #include "common/messenger.h"
-#include "core/divisors.h"
+#include "core/fraction.h"
 #include "details/row_controls.h"
 #include "details/step_sequence.h"
 
@@ -11,8 +9,8 @@ namespace talvera::details {
 
 // What makes division differ from multiplication.
 struct ProductRules {
-    // P over Q from the terms N1, D1, N2, D2.
-    core::Fraction (*form)(std::span<const core::Decimal> terms) = nullptr;
+    // P over Q from the two fractions N1/D1 and N2/D2.
+    core::Fraction (*form)(const core::Fraction& first, const core::Fraction& second) = nullptr;
     Spot panelSpot;  // all three result panels are shown here
     // Division shows its inverted line at step 1 and the product at step 2; multiplication
     // shows the product at step 1.

@@ -1,7 +1,5 @@
 #include "details/result_display.h"
 
-#include "core/fixed_width.h"
-
 namespace talvera::details {
 
 namespace {
@@ -28,19 +26,13 @@ void showFraction(ui::Control& panel, const FractionBoxes& boxes, Spot spot, con
     boxes.denominator.setText(d.toString());
 }
 
-bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Decimal& n,
-                 const core::Decimal& d) {
-    if (d == n) {
+bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Fraction& result) {
+    const auto whole = core::wholeValue(result);
+    if (whole) {
         showInFront(panels.whole, spot);
-        panels.wholeBox.setText("1");
-        return true;
+        panels.wholeBox.setText(whole->toString());
     }
-    if (core::remainder32(n, d) == 0) {
-        showInFront(panels.whole, spot);
-        panels.wholeBox.setText((n / d).toString());
-        return true;
-    }
-    return false;
+    return whole.has_value();
 }
 
 int signOfProduct(const core::Decimal& x, const core::Decimal& y) {

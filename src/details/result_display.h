@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/decimal.h"
+#include "core/fraction.h"
 #include "details/row_controls.h"
 
 namespace talvera::details {
@@ -19,8 +19,7 @@ void showFraction(ui::Control& panel, const FractionBoxes& boxes, Spot spot, con
 // The whole-number test of a result n over d: when it is a whole number, shows the whole panel in
 // front of the others with that number and returns true. The divisibility test runs on remainder
 // integers, so n or d beyond 32 bits, or d = 0, is a CapacityError.
-bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Decimal& n,
-                 const core::Decimal& d);
+bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Fraction& result);
 
 // The sign of x·y (-1, 0 or 1), without forming a product that might not fit.
 int signOfProduct(const core::Decimal& x, const core::Decimal& y);

@@ -33,6 +33,7 @@ struct ResultPanels {
 
 // What every row has, whatever its operation.
 struct RowControls {
+    ui::Control& detail;                      // the frame that holds the row's working
     std::vector<ui::Control*> terms;          // N1, D1, N2, D2: the order they are read in
     std::vector<ui::Control*> emptyingOrder;  // the order "Apagar tudo" empties them in
     ui::Control& equals;
@@ -41,7 +42,7 @@ struct RowControls {
     ui::Control& stepMode;
     std::vector<ui::Control*> steps;  // "1º", "2º", ...
     ResultPanels panels;
-    // Clearing the results empties these boxes in this order, then hides these lines and panels.
+    // Clearing the results empties these boxes, then hides these lines and panels.
     std::vector<ui::Control*> clearedBoxes;
     std::vector<ui::Control*> hiddenLines;
 };

@@ -1,5 +1,5 @@
 #include "details/details_texts.h"
-#include "details/row_layouts.h"
+#include "details/row_builders.h"
 
 namespace talvera::details::layout {
 
@@ -14,7 +14,6 @@ struct SumDesign {
     // The m.m.c. caption, the m.m.c. line and the factors under the first and second fraction.
     std::array<std::string_view, 4> workingNames;
     int multipleCaptionLeft = 0;
-    PanelDesign panels;
 };
 
 // The working lines are drawn wider than their first captions, so that long numbers still show.
@@ -42,7 +41,17 @@ const SumDesign addition{
             .clearAll = "Command2",
             .emptyingOrder = {0, 2, 1, 3},  // both numerators first
             .stepCount = 5,
-            .stepSpots = {{{600, 900}, {1470, 900}, {2340, 900}, {1020, 1440}, {1920, 1440}}}},
+            .stepSpots = {{{600, 900}, {1470, 900}, {2340, 900}, {1020, 1440}, {1920, 1440}}},
+            .panels = {.reduced = "Frame1A",
+                       .reducedPlace = {9120, 900, 1695, 1455},
+                       .reducedTerms = 6,
+                       .negative = "Frame2A",
+                       .negativePlace = {7560, 360, 1695, 1455},
+                       .negativeTerms = 7,
+                       .negativeBoxLeft = 660,
+                       .whole = "Frame3A",
+                       .wholePlace = {9180, 180, 1755, 1455},
+                       .clearsNegativeBoxes = false}},
     .expandedSign = {"Label17", {4440, 900, 180, 360}, "+"},
     .combinedSign = {"Label20", {6000, 900, 195, 360}, "="},
     .fractions = {{{{3300, 600}, {3300, 1260}, 3240},
@@ -50,15 +59,6 @@ const SumDesign addition{
                    {{6360, 600}, {6360, 1260}, 6300}}},
     .workingNames = {"Label21", "Label22", "Label23", "Label24"},
     .multipleCaptionLeft = 3600,
-    .panels = {.reduced = "Frame1A",
-               .reducedPlace = {9120, 900, 1695, 1455},
-               .reducedTerms = 6,
-               .negative = "Frame2A",
-               .negativePlace = {7560, 360, 1695, 1455},
-               .negativeTerms = 7,
-               .negativeBoxLeft = 660,
-               .whole = "Frame3A",
-               .wholePlace = {9180, 180, 1755, 1455}},
 };
 
 const SumDesign subtraction{
@@ -77,7 +77,17 @@ const SumDesign subtraction{
             .clearAll = "Command3",
             .emptyingOrder = {0, 1, 2, 3},
             .stepCount = 5,
-            .stepSpots = {{{600, 900}, {1470, 900}, {2340, 900}, {1020, 1500}, {1920, 1500}}}},
+            .stepSpots = {{{600, 900}, {1470, 900}, {2340, 900}, {1020, 1500}, {1920, 1500}}},
+            .panels = {.reduced = "Frame1B",
+                       .reducedPlace = {7860, 840, 1695, 1455},
+                       .reducedTerms = 6,
+                       .negative = "Frame2B",
+                       .negativePlace = {9360, 0, 1695, 1455},
+                       .negativeTerms = 7,
+                       .negativeBoxLeft = 600,
+                       .whole = "Frame3B",
+                       .wholePlace = {7800, 120, 1575, 1455},
+                       .clearsNegativeBoxes = false}},
     .expandedSign = {"Label7", {4477, 900, 180, 360}, "-"},
     .combinedSign = {"Label8", {6000, 900, 195, 360}, "="},
     .fractions = {{{{3360, 585}, {3360, 1260}, 3240},
@@ -85,20 +95,11 @@ const SumDesign subtraction{
                    {{6420, 585}, {6420, 1260}, 6300}}},
     .workingNames = {"Label9", "Label10", "Label11", "Label12"},
     .multipleCaptionLeft = 3840,
-    .panels = {.reduced = "Frame1B",
-               .reducedPlace = {7860, 840, 1695, 1455},
-               .reducedTerms = 6,
-               .negative = "Frame2B",
-               .negativePlace = {9360, 0, 1695, 1455},
-               .negativeTerms = 7,
-               .negativeBoxLeft = 600,
-               .whole = "Frame3B",
-               .wholePlace = {7800, 120, 1575, 1455}},
 };
 
 SumRowControls sumRow(DetailsBuilder& page, const SumDesign& design) {
-    const RowParts parts = page.row(design.row);
-    const ui::Control& detail = parts.detail;
+    RowControls row = page.row(design.row);
+    const ui::Control& detail = row.detail;
     const std::string_view word = design.row.word;
 
     const FractionBoxes first = page.resultFraction(detail, word, 3, design.fractions[0]);
@@ -121,22 +122,14 @@ SumRowControls sumRow(DetailsBuilder& page, const SumDesign& design) {
         page.workingLine(detail, design.workingNames[3],
                          {factorLefts[1], workingTop, factorWidth, workingHeight}, "");
 
-    const ResultPanels panels = page.panels(detail, word, design.panels);
+    // The working is cleared before the panels, as it was written before them.
+    row.clearedBoxes.insert(row.clearedBoxes.begin(),
+                            {&first.numerator, &first.denominator, &second.numerator,
+                             &second.denominator, &combined.numerator, &combined.denominator});
+    row.hiddenLines.insert(row.hiddenLines.begin(),
+                           {&caption, &multiple, &firstFactor, &secondFactor});
     return {
-        .row = {.terms = parts.terms,
-                .emptyingOrder = parts.emptyingOrder,
-                .equals = parts.equals,
-                .clearResult = parts.clearResult,
-                .clearAll = parts.clearAll,
-                .stepMode = parts.stepMode,
-                .steps = parts.steps,
-                .panels = panels,
-                .clearedBoxes = {&first.numerator, &first.denominator, &second.numerator,
-                                 &second.denominator, &combined.numerator, &combined.denominator,
-                                 &panels.reducedBoxes.numerator, &panels.reducedBoxes.denominator,
-                                 &panels.wholeBox},
-                .hiddenLines = {&caption, &multiple, &firstFactor, &secondFactor, &panels.reduced,
-                                &panels.negative, &panels.whole}},
+        .row = std::move(row),
         .multipleCaption = caption,
         .multipleLine = multiple,
         .firstFactor = firstFactor,

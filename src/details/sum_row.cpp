@@ -2,10 +2,9 @@
 
 #include <string>
 
-#include "common/reported_divisor.h"
-#include "core/divisors.h"
-#include "core/messages.h"
-#include "details/row_terms.h"
+#include "common/checked_divisor.h"
+#include "common/messages.h"
+#include "common/term_reader.h"
 
 namespace talvera::details {
 
@@ -17,13 +16,15 @@ constexpr PanelSpots sumSpots{{7500, 360}, {7560, 360}, {7560, 360}};
 }  // namespace
 
 const SumRules addition{
-    [](const core::Decimal& first, const core::Decimal& second) { return first + second; },
-    sumSpots,
+    .combine = [](const core::Fraction& a, const core::Fraction& b) { return a + b; },
+    .join = [](const core::Decimal& first, const core::Decimal& second) { return first + second; },
+    .spots = sumSpots,
 };
 
 const SumRules subtraction{
-    [](const core::Decimal& first, const core::Decimal& second) { return first - second; },
-    sumSpots,
+    .combine = [](const core::Fraction& a, const core::Fraction& b) { return a - b; },
+    .join = [](const core::Decimal& first, const core::Decimal& second) { return first - second; },
+    .spots = sumSpots,
 };
 
 }  // namespace rules
@@ -47,7 +48,8 @@ SumRow::SumRow(SumRowControls controls, const SumRules& rules, const common::Mes
 
 // Validates, works the whole result out into the store, and shows the m.m.c. line.
 StageEnd SumRow::showMultiple() {
-    const auto terms = validatedTerms(controls_.row, core::messages::detailsSum, messenger_);
+    const auto terms =
+        common::readTerms(controls_.row.terms, common::messages::detailsSum, messenger_);
     if (!terms) {
         return StageEnd::Stopped;
     }
@@ -55,9 +57,8 @@ StageEnd SumRow::showMultiple() {
     const core::Decimal& b = (*terms)[1];
     const core::Decimal& c = (*terms)[2];
     const core::Decimal& d = (*terms)[3];
-    const core::Decimal u = rules_.join(a * d, c * b);
-    const core::Decimal w = b * d;
-    const core::Decimal g = common::requireValue(common::reportedDivisor(messenger_, u, w));
+    const auto [u, w] = rules_.combine({a, b}, {c, d});
+    const core::Decimal g = common::checkedDivisor(messenger_, u, w);
     store_ = {a, b, c, d, u / g, w / g, core::leastCommonMultiple(b, d)};
 
     controls_.multipleLine.setCaption("( " + b.toString() + " , " + d.toString() +
@@ -87,8 +88,8 @@ StageEnd SumRow::expand() const {
 
 // Reads the expanded numerators back from their boxes, so an emptied box counts as 0.
 StageEnd SumRow::join() const {
-    const core::Decimal first = leadingValue(controls_.firstExpanded.numerator.text());
-    const core::Decimal second = leadingValue(controls_.secondExpanded.numerator.text());
+    const core::Decimal first = common::leadingValue(controls_.firstExpanded.numerator.text());
+    const core::Decimal second = common::leadingValue(controls_.secondExpanded.numerator.text());
     controls_.combined.numerator.setText(rules_.join(first, second).toString());
     controls_.combined.denominator.setText(store_.m.toString());
     return StageEnd::Done;
@@ -99,10 +100,9 @@ StageEnd SumRow::join() const {
 StageEnd SumRow::showResult() const {
     const std::string& numeratorText = controls_.combined.numerator.text();
     const std::string& denominatorText = controls_.combined.denominator.text();
-    const core::Decimal x = leadingValue(numeratorText);
-    const core::Decimal y = leadingValue(denominatorText);
-    const core::Decimal h =
-        common::requireValue(common::reportedDivisor(messenger_, numeratorText, denominatorText));
+    const core::Decimal x = common::leadingValue(numeratorText);
+    const core::Decimal y = common::leadingValue(denominatorText);
+    const core::Decimal h = common::checkedDivisor(messenger_, numeratorText, denominatorText);
 
     const core::Decimal xh = x / h;
     const core::Decimal yh = y / h;
@@ -117,8 +117,8 @@ StageEnd SumRow::showResult() const {
     if ((reduces || unchanged) && sign < 0) {
         showFraction(panels.negative, panels.negativeBoxes, rules_.spots.negative, x.abs() / h, yh);
     }
-    return showIfWhole(panels, rules_.spots.whole, store_.r, store_.s) ? StageEnd::WholeResult
-                                                                       : StageEnd::Done;
+    return showIfWhole(panels, rules_.spots.whole, {store_.r, store_.s}) ? StageEnd::WholeResult
+                                                                         : StageEnd::Done;
 }
 
 }  // namespace talvera::details

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/messenger.h"
-#include "core/decimal.h"
+#include "core/fraction.h"
 #include "details/result_display.h"
 #include "details/row_controls.h"
 #include "details/step_sequence.h"
@@ -10,7 +10,9 @@ namespace talvera::details {
 
 // What makes subtraction differ from addition.
 struct SumRules {
-    // Joins the two cross products, and later the two expanded numerators: a sum or a difference.
+    // The sum or difference of the two fractions, over the product of their denominators.
+    core::Fraction (*combine)(const core::Fraction& first, const core::Fraction& second) = nullptr;
+    // The same of the two expanded numerators, which share the common denominator.
     core::Decimal (*join)(const core::Decimal& first, const core::Decimal& second) = nullptr;
     PanelSpots spots;
 };

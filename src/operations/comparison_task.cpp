@@ -1,13 +1,14 @@
 #include "operations/comparison_task.h"
 
-#include <algorithm>
 #include <numeric>
+#include <tuple>
 
 #include "common/clearing.h"
 #include "common/failure_trap.h"
+#include "common/messages.h"
+#include "common/term_reader.h"
 #include "core/fixed_width.h"
 #include "core/fraction_order.h"
-#include "core/messages.h"
 #include "core/number_reading.h"
 #include "operations/operations_texts.h"
 
@@ -42,45 +43,13 @@ void ComparisonTask::clearResults() const {
 
 void ComparisonTask::compare() const {
     common::runTrapped(messenger_, [this] {
-        const auto& boxes = controls_.terms;  // N1, D1, N2, D2
-        std::vector<std::string_view> terms;
-        terms.reserve(boxes.size());
-        for (const ui::Control* box : boxes) {
-            terms.push_back(core::termText(box->text()));
-        }
-        const auto& plural = core::messages::operationsPlural;
-        if (std::ranges::any_of(terms, &std::string_view::empty)) {
-            messenger_.inform(texts::fourTermsNeeded);
+        const auto values =
+            common::readTerms(controls_.terms, common::messages::comparison, messenger_);
+        if (!values) {
             return;
         }
-        if (!std::ranges::all_of(terms, core::isNumeric)) {
-            messenger_.inform(plural.notNumeric);
-            return;
-        }
-        std::vector<core::Decimal> values;
-        values.reserve(terms.size());
-        for (const std::string_view term : terms) {
-            values.push_back(*core::Decimal::parse(term));
-        }
-        const core::Decimal& n1 = values[0];
-        const core::Decimal& d1 = values[1];
-        const core::Decimal& n2 = values[2];
-        const core::Decimal& d2 = values[3];
-        if (d1.isNegative() || d2.isNegative()) {
-            messenger_.inform(core::messages::negativeDenominators);
-            return;
-        }
-        if (!std::ranges::all_of(values, &core::Decimal::isWhole)) {
-            messenger_.inform(plural.notWhole);
-            return;
-        }
-        const double zeroTest1 = core::leadingNumber(boxes[1]->text());
-        const double zeroTest2 = core::leadingNumber(boxes[3]->text());
-        // A denominator too small for the scaled decimal converts to 0, and is zero too.
-        if (zeroTest1 == 0.0 || zeroTest2 == 0.0 || d1.isZero() || d2.isZero()) {
-            messenger_.inform(plural.zeroDenominator);
-            return;
-        }
+        const auto& [n1, d1, n2, d2] =
+            std::tie((*values)[0], (*values)[1], (*values)[2], (*values)[3]);
 
         // Decided on the exact cross products: rounded quotients can tie for unequal fractions.
         const char* sign = relationSign(core::compareFractions(n1, d1, n2, d2));
@@ -88,8 +57,8 @@ void ComparisonTask::compare() const {
         controls_.sign.setCaption(sign);
 
         // The common denominator is a 16-bit value: 1/30000 and 1/20000 go beyond it.
-        const int a = core::toInt16(zeroTest1);
-        const int b = core::toInt16(zeroTest2);
+        const int a = core::toInt16(core::leadingNumber(controls_.terms[1]->text()));
+        const int b = core::toInt16(core::leadingNumber(controls_.terms[3]->text()));
         const std::int16_t common = core::toInt16(static_cast<double>(std::lcm(a, b)));
         const core::Decimal l = core::Decimal::fromInteger(common);
         controls_.denominator1.setText(l.toString());

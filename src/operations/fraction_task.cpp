@@ -1,8 +1,10 @@
 #include "operations/fraction_task.h"
 
 #include "common/clearing.h"
+#include "core/divisors.h"
 #include "common/failure_trap.h"
-#include "core/messages.h"
+#include "common/messages.h"
+#include "common/term_reader.h"
 
 namespace talvera::operations {
 
@@ -10,49 +12,44 @@ namespace rules {
 
 namespace {
 // Terms in box order: N1, D1, N2, D2.
-enum Term { n1, d1, n2, d2 };
+core::Fraction first(std::span<const core::Decimal> t) {
+    return {t[0], t[1]};
+}
+core::Fraction second(std::span<const core::Decimal> t) {
+    return {t[2], t[3]};
+}
 }  // namespace
 
 // The common denominator is always the product of the two; the reduction does the rest.
 const FractionTaskRules addition{
-    &core::messages::operationsPlural,
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1] * t[d2] + t[n2] * t[d1], t[d1] * t[d2]};
-    },
-    ResultStyle::AlwaysWrite,
+    .messages = &common::messages::operationsPlural,
+    .combine = [](std::span<const core::Decimal> t) { return first(t) + second(t); },
+    .style = ResultStyle::AlwaysWrite,
 };
 
 const FractionTaskRules subtraction{
-    &core::messages::operationsPlural,
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1] * t[d2] - t[n2] * t[d1], t[d1] * t[d2]};
-    },
-    ResultStyle::AlwaysWrite,
+    .messages = &common::messages::operationsPlural,
+    .combine = [](std::span<const core::Decimal> t) { return first(t) - second(t); },
+    .style = ResultStyle::AlwaysWrite,
 };
 
 const FractionTaskRules multiplication{
-    &core::messages::operationsPlural,
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1] * t[n2], t[d1] * t[d2]};
-    },
-    ResultStyle::PositiveWrite,
+    .messages = &common::messages::operationsPlural,
+    .combine = [](std::span<const core::Decimal> t) { return first(t) * second(t); },
+    .style = ResultStyle::PositiveWrite,
 };
 
 // Multiplies by the inverted second fraction; its numerator is not checked for zero.
 const FractionTaskRules division{
-    &core::messages::operationsPlural,
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1] * t[d2], t[d1] * t[n2]};
-    },
-    ResultStyle::PositiveWrite,
+    .messages = &common::messages::operationsPlural,
+    .combine = [](std::span<const core::Decimal> t) { return first(t) / second(t); },
+    .style = ResultStyle::PositiveWrite,
 };
 
 const FractionTaskRules simplification{
-    &core::messages::operationsSingular,
-    [](std::span<const core::Decimal> t) {
-        return core::Fraction{t[n1], t[d1]};
-    },
-    ResultStyle::PositiveWrite,
+    .messages = &common::messages::operationsSingular,
+    .combine = first,
+    .style = ResultStyle::PositiveWrite,
 };
 
 }  // namespace rules
@@ -67,19 +64,13 @@ FractionTask::FractionTask(FractionTaskControls controls, const FractionTaskRule
 
 void FractionTask::calculate() const {
     common::runTrapped(messenger_, [this] {
-        std::vector<core::TermBox> boxes;
-        for (std::size_t i = 0; i < controls_.terms.size(); ++i) {
-            // Terms alternate numerator, denominator.
-            boxes.push_back({controls_.terms[i]->text(), i % 2 == 1});
-        }
-        const core::ValidatedTerms validated = core::validateTerms(boxes, *rules_.messages);
-        if (!validated.ok()) {
-            messenger_.inform(validated.message);
+        const auto terms = common::readTerms(controls_.terms, *rules_.messages, messenger_);
+        if (!terms) {
             return;
         }
-        const core::Fraction combined = rules_.combine(validated.terms);
+        const core::Fraction combined = rules_.combine(*terms);
         const core::Fraction reduced = core::reduce(combined.numerator, combined.denominator);
-        showResult(controls_.result, rules_.style, reduced.numerator, reduced.denominator);
+        showResult(controls_.result, rules_.style, reduced);
     });
 }
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/messenger.h"
-#include "core/divisors.h"
+#include "core/fraction.h"
 #include "core/validation.h"
 #include "operations/result_display.h"
 

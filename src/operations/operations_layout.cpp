@@ -17,104 +17,6 @@ using ui::Form;
 const common::layout::BoxStyle termStyle{common::styles::fixedBox, ui::Border::Sunken};
 const common::layout::BoxStyle resultStyle{common::styles::fixedBox, ui::Border::Sunken};
 
-// Names and texts of the four operation frames, which share one shape.
-struct OperationFrame {
-    const char* word =
-        nullptr;  // the boxes are word + "N1", word + "D1", ...; the "=" button is word
-    const char* frame = nullptr;
-    const char* caption = nullptr;
-    ui::Rect place{};
-    const char* signLabel = nullptr;
-    const char* sign = nullptr;
-    std::array<const char*, 4> defaults{};  // N1, D1, N2, D2
-    int maxLength = 0;
-    std::array<const char*, 3> bars{};
-    const char* wholePanel = nullptr;
-    const char* wholeBox = nullptr;
-    const char* negativePanel = nullptr;
-    const char* negativeSign = nullptr;
-    const char* negativeNumerator = nullptr;
-    const char* negativeDenominator = nullptr;
-    const char* negativeBar = nullptr;
-    const char* clearResult = nullptr;
-    const char* clearAll = nullptr;
-};
-
-const std::array<OperationFrame, 4> operationFrames{{
-    {"Adição",
-     "Frame1",
-     "Adição de frações",
-     {120, 1560, 4995, 3015},
-     "Label2",
-     "+",
-     {"1", "4", "15", "6"},
-     0,
-     {"Line1", "Line2", "Line3"},
-     "Frame6",
-     "Text1",
-     "Frame13",
-     "Label11",
-     "Text10",
-     "Text9",
-     "Line14",
-     "Command1",
-     "Command2"},
-    {"Subtracção",
-     "Frame2",
-     "Subtracção de frações",
-     {5700, 1560, 4995, 3015},
-     "Label1",
-     "-",
-     {"1", "4", "1", "2"},
-     28,
-     {"Line4", "Line5", "Line6"},
-     "Frame7",
-     "Text2",
-     "Frame14",
-     "Label12",
-     "Text12",
-     "Text11",
-     "Line15",
-     "Command4",
-     "Command3"},
-    {"Multiplicação",
-     "Frame3",
-     "Multiplicação de frações",
-     {120, 4980, 4995, 3015},
-     "Label3",
-     "x",
-     {"5", "12", "18", "7"},
-     30,
-     {"Line7", "Line8", "Line9"},
-     "Frame8",
-     "Text3",
-     "Frame15",
-     "Label13",
-     "Text14",
-     "Text13",
-     "Line16",
-     "Command6",
-     "Command5"},
-    {"Divisão",
-     "Frame4",
-     "Divisão de frações",
-     {5700, 4980, 4995, 3015},
-     "Label4",
-     ":",
-     {"5", "12", "7", "18"},
-     30,
-     {"Line10", "Line11", "Line12"},
-     "Frame9",
-     "Text4",
-     "Frame16",
-     "Label14",
-     "Text16",
-     "Text15",
-     "Line17",
-     "Command8",
-     "Command7"},
-}};
-
 // Names of the two panels over a result fraction.
 struct PanelNames {
     const char* whole = nullptr;
@@ -126,10 +28,101 @@ struct PanelNames {
     const char* bar = nullptr;
 };
 
+// Names and texts of the four operation frames, which share one shape.
+struct OperationFrame {
+    const char* word = nullptr;  // the boxes are word + "N1", word + "D1", ...; the "=" is word
+    const char* frame = nullptr;
+    const char* caption = nullptr;
+    ui::Rect place{};
+    const char* signLabel = nullptr;
+    const char* sign = nullptr;
+    std::array<const char*, 4> defaults{};  // N1, D1, N2, D2
+    int maxLength = 0;
+    std::array<const char*, 3> bars{};  // under the first, the second and the result fraction
+    PanelNames panels{};
+    const char* clearResult = nullptr;
+    const char* clearAll = nullptr;
+};
+
+const std::array<OperationFrame, 4> operationFrames{{
+    {.word = "Adição",
+     .frame = "Frame1",
+     .caption = "Adição de frações",
+     .place = {120, 1560, 4995, 3015},
+     .signLabel = "Label2",
+     .sign = "+",
+     .defaults = {"1", "4", "15", "6"},
+     .maxLength = 0,
+     .bars = {"Line1", "Line2", "Line3"},
+     .panels = {.whole = "Frame6",
+                .wholeBox = "Text1",
+                .negative = "Frame13",
+                .sign = "Label11",
+                .numerator = "Text10",
+                .denominator = "Text9",
+                .bar = "Line14"},
+     .clearResult = "Command1",
+     .clearAll = "Command2"},
+    {.word = "Subtracção",
+     .frame = "Frame2",
+     .caption = "Subtracção de frações",
+     .place = {5700, 1560, 4995, 3015},
+     .signLabel = "Label1",
+     .sign = "-",
+     .defaults = {"1", "4", "1", "2"},
+     .maxLength = 28,
+     .bars = {"Line4", "Line5", "Line6"},
+     .panels = {.whole = "Frame7",
+                .wholeBox = "Text2",
+                .negative = "Frame14",
+                .sign = "Label12",
+                .numerator = "Text12",
+                .denominator = "Text11",
+                .bar = "Line15"},
+     .clearResult = "Command4",
+     .clearAll = "Command3"},
+    {.word = "Multiplicação",
+     .frame = "Frame3",
+     .caption = "Multiplicação de frações",
+     .place = {120, 4980, 4995, 3015},
+     .signLabel = "Label3",
+     .sign = "x",
+     .defaults = {"5", "12", "18", "7"},
+     .maxLength = 30,
+     .bars = {"Line7", "Line8", "Line9"},
+     .panels = {.whole = "Frame8",
+                .wholeBox = "Text3",
+                .negative = "Frame15",
+                .sign = "Label13",
+                .numerator = "Text14",
+                .denominator = "Text13",
+                .bar = "Line16"},
+     .clearResult = "Command6",
+     .clearAll = "Command5"},
+    {.word = "Divisão",
+     .frame = "Frame4",
+     .caption = "Divisão de frações",
+     .place = {5700, 4980, 4995, 3015},
+     .signLabel = "Label4",
+     .sign = ":",
+     .defaults = {"5", "12", "7", "18"},
+     .maxLength = 30,
+     .bars = {"Line10", "Line11", "Line12"},
+     .panels = {.whole = "Frame9",
+                .wholeBox = "Text4",
+                .negative = "Frame16",
+                .sign = "Label14",
+                .numerator = "Text16",
+                .denominator = "Text15",
+                .bar = "Line17"},
+     .clearResult = "Command8",
+     .clearAll = "Command7"},
+}};
+
 // Both panels, laid over a result fraction; a panel is added after the result boxes, so that it
 // stacks above them.
-ResultPanels layOutPanels(Form& form, const Control& frame, const PanelNames& names,
-                          ui::Rect wholePlace, ui::Rect negativePlace) {
+OverlayPanels layOutPanels(Form& form, const Control& frame, const PanelNames& names,
+                           ui::Rect wholePlace, ui::Rect negativePlace) {
     using namespace common::layout;
     Control& whole = panel(form, names.whole, &frame, wholePlace);
     Control& wholeBox = resultBox(form, names.wholeBox, &whole, 120, 420, resultStyle);
@@ -162,11 +155,8 @@ class PageBuilder {
         Control& resultN = resultBox(form_, word + "N3", &frame, 3690, 900, resultStyle);
         fractionBar(form_, design.bars[2], &frame, 3630, 4665, 1395);
         Control& resultD = resultBox(form_, word + "D3", &frame, 3690, 1560, resultStyle);
-        const ResultPanels panels = layOutPanels(
-            form_, frame,
-            {design.wholePanel, design.wholeBox, design.negativePanel, design.negativeSign,
-             design.negativeNumerator, design.negativeDenominator, design.negativeBar},
-            {3540, 840, 1215, 1155}, {3540, 840, 1335, 1155});
+        const OverlayPanels panels = layOutPanels(form_, frame, design.panels,
+                                                  {3540, 840, 1215, 1155}, {3540, 840, 1335, 1155});
         return {
             {&n1, &d1, &n2, &d2},
             equals,
@@ -186,9 +176,15 @@ class PageBuilder {
         Control& resultN = resultBox(form_, "SimplificaçãoN2", &frame, 2400, 840, resultStyle);
         fractionBar(form_, "Line27", &frame, 2340, 3375, 1365);
         Control& resultD = resultBox(form_, "SimplificaçãoD2", &frame, 2400, 1560, resultStyle);
-        const ResultPanels panels = layOutPanels(
-            form_, frame, {"Frame10", "Text5", "Frame12", "Label10", "Text8", "Text7", "Line18"},
-            {2280, 780, 1215, 1155}, {2100, 820, 1335, 1155});
+        const OverlayPanels panels = layOutPanels(form_, frame,
+                                                  {.whole = "Frame10",
+                                                   .wholeBox = "Text5",
+                                                   .negative = "Frame12",
+                                                   .sign = "Label10",
+                                                   .numerator = "Text8",
+                                                   .denominator = "Text7",
+                                                   .bar = "Line18"},
+                                                  {2280, 780, 1215, 1155}, {2100, 820, 1335, 1155});
         return {{&n1, &d1},
                 equals,
                 {resultN, resultD, panels},

@@ -17,8 +17,6 @@ class OperationsPage : public ui::Page {
     explicit OperationsPage(ui::Dialogs& dialogs);
 
   private:
-    void load() const;
-
     common::Messenger messenger_;
     OperationsControls controls_;
     FractionTask addition_;

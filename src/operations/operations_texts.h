@@ -2,14 +2,10 @@
 
 #include <string_view>
 
-// The Operations page's own messages, beside the term validation's (core/messages.h).
+// The Operations page's own messages, beside the shared ones (common/messages.h).
 namespace talvera::operations::texts {
 
 inline constexpr std::string_view undecided = "?";
-
-// Comparison.
-inline constexpr std::string_view fourTermsNeeded =
-    "Deve colocar valores nos quatro termos das fracções.";
 
 // Fraction to decimal: the page's newer spelling, as these two were written.
 inline constexpr std::string_view decimalNotNumeric =

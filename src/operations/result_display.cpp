@@ -1,7 +1,5 @@
 #include "operations/result_display.h"
 
-#include "core/fixed_width.h"
-
 namespace talvera::operations {
 
 namespace {
@@ -11,9 +9,9 @@ void write(const ResultView& view, const core::Decimal& n, const core::Decimal& 
     view.denominator.setText(d.toString());
 }
 
-void showWhole(const ResultPanels& panels, const std::string& text) {
+void showWhole(const OverlayPanels& panels, const core::Decimal& value) {
     panels.whole.show();
-    panels.wholeBox.setText(text);
+    panels.wholeBox.setText(value.toString());
 }
 
 bool isNegativeFraction(const core::Decimal& n, const core::Decimal& d) {
@@ -22,17 +20,13 @@ bool isNegativeFraction(const core::Decimal& n, const core::Decimal& d) {
 
 }  // namespace
 
-void showResult(const ResultView& view, ResultStyle style, const core::Decimal& n,
-                const core::Decimal& d) {
+void showResult(const ResultView& view, ResultStyle style, const core::Fraction& result) {
+    const auto& [n, d] = result;
     if (style == ResultStyle::AlwaysWrite) {
         write(view, n, d);
     }
-    if (d == n) {
-        showWhole(view.panels, "1");
-        return;
-    }
-    if (core::remainder32(n, d) == 0) {
-        showWhole(view.panels, (n / d).toString());
+    if (const auto whole = core::wholeValue(result)) {
+        showWhole(view.panels, *whole);
         return;
     }
     if (isNegativeFraction(n, d)) {

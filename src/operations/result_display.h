@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/decimal.h"
+#include "core/fraction.h"
 #include "ui/control.h"
 
 namespace talvera::operations {
 
 // The two borderless panels laid over a task's result fraction.
-struct ResultPanels {
+struct OverlayPanels {
     ui::Control& whole;
     ui::Control& wholeBox;
     ui::Control& negative;
@@ -17,7 +17,7 @@ struct ResultPanels {
 struct ResultView {
     ui::Control& numerator;
     ui::Control& denominator;
-    ResultPanels panels;
+    OverlayPanels panels;
 };
 
 // How a task shows its reduced result n over d.
@@ -30,10 +30,9 @@ enum class ResultStyle {
     PositiveWrite,
 };
 
-// Throws CapacityError when a term is outside the remainder integer's range (or d is 0) at the
-// divisibility test; what was written before stays.
-void showResult(const ResultView& view, ResultStyle style, const core::Decimal& n,
-                const core::Decimal& d);
+// Shows a reduced result. Throws CapacityError when a term is outside the remainder integer's
+// range (or d is 0) at the whole-value test; what was written before stays.
+void showResult(const ResultView& view, ResultStyle style, const core::Fraction& result);
 
 // Empties the result boxes and hides both panels.
 void clearResult(const ResultView& view);

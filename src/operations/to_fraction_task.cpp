@@ -4,7 +4,7 @@
 
 #include "common/clearing.h"
 #include "common/failure_trap.h"
-#include "common/reported_divisor.h"
+#include "common/checked_divisor.h"
 #include "core/capacity_error.h"
 #include "core/fixed_width.h"
 #include "core/number_reading.h"
@@ -160,8 +160,8 @@ void ToFractionTask::convert() const {
             return;
         }
         const core::Fraction fraction = decimalToFraction(input);
-        const core::Decimal divisor = common::requireValue(
-            common::reportedDivisor(messenger_, fraction.numerator, fraction.denominator));
+        const core::Decimal divisor =
+            common::checkedDivisor(messenger_, fraction.numerator, fraction.denominator);
         controls_.numerator.setText((fraction.numerator / divisor).toString());
         controls_.denominator.setText((fraction.denominator / divisor).toString());
     });

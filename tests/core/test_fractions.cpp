@@ -6,7 +6,6 @@
 
 #include "core/divisors.h"
 #include "core/fraction_order.h"
-#include "core/messages.h"
 #include "core/validation.h"
 #include "core_test_support.h"
 
@@ -15,13 +14,27 @@ using namespace talvera::core::testing;
 
 namespace {
 
-// Names a message by its role in the set, which also proves it came from that set.
-QString roleOf(std::string_view message, const TermMessages& set) {
-    return message == set.notNumeric            ? "not numeric"
-           : message == set.notWhole            ? "not whole"
-           : message == set.zeroDenominator     ? "zero"
-           : message == set.negativeDenominator ? "negative"
-                                                : "another message";
+// Each check's message names its role, so that a row says which check refused.
+const TermMessages plainChecks{
+    .notNumeric = "not numeric", .notWhole = "not whole", .zeroDenominator = "zero"};
+// The Details page's sums: a negative denominator as typed, before the conversion.
+const TermMessages sumChecks{.notNumeric = "not numeric",
+                             .notWhole = "not whole",
+                             .zeroDenominator = "zero",
+                             .negativeDenominator = "negative"};
+// The comparison: every term present, and a negative denominator by its converted value.
+const TermMessages comparisonChecks{.notNumeric = "not numeric",
+                                    .notWhole = "not whole",
+                                    .zeroDenominator = "zero",
+                                    .emptyTerm = "empty",
+                                    .negativeDenominator = "negative",
+                                    .negativeCheck = NegativeCheck::OnValue};
+
+const TermMessages& checksNamed(const QString& name) {
+    if (name == u"sum") {
+        return sumChecks;
+    }
+    return name == u"cmp" ? comparisonChecks : plainChecks;
 }
 
 }  // namespace
@@ -128,7 +141,8 @@ class FractionsTest : public QObject {
         });
     }
 
-    // The message set ("ops" for the Operations page, "sum" for Details), then the boxes in order.
+    // The check set ("ops" for plain checks, "sum" for the Details sums, "cmp" for the comparison),
+    // then the boxes in order.
     void validateTerms_data() {
         columns();
         example("trailing point", {"ops", "5.", "2", "1", "2"}, "ok 5 2 1 2");
@@ -152,12 +166,21 @@ class FractionsTest : public QObject {
         example("sum negative before decimal", {"sum", "2.5", "3", "1", "-4"}, "negative");
         example("sum letters before negative", {"sum", "x", "-4", "1", "2"}, "not numeric");
         example("sum negative zero", {"sum", "1", "-0", "1", "2"}, "zero");
+        // A denominator that reads as negative but converts to 0.
+        example("sum negative tiny", {"sum", "1", "-1e-30", "1", "2"}, "negative");
+        // The comparison: empty boxes first, then negative values after the conversion.
+        example("cmp empty", {"cmp", "1", " ", "1", "2"}, "empty");
+        example("cmp empty before letters", {"cmp", "x", "2", "", "2"}, "empty");
+        example("cmp negative tiny", {"cmp", "1", "-1e-30", "1", "2"}, "zero");
+        example("cmp negative decimal", {"cmp", "1", "-2.5", "1", "2"}, "negative");
+        example("cmp decimal then negative", {"cmp", "2.5", "3", "1", "-4"}, "negative");
+        example("cmp overflow before negative", {"cmp", "1", "-4", "1e30", "2"}, capacityError);
+        example("cmp negative", {"cmp", "-1", "2", "3", "4"}, "ok -1 2 3 4");
     }
 
     void validateTerms() {
         check([](const auto& a) {
-            const TermMessages& set =
-                a[0] == u"sum" ? messages::detailsSum : messages::operationsPlural;
+            const TermMessages& set = checksNamed(a[0]);
             std::vector<std::string> texts;
             texts.reserve(static_cast<std::size_t>(a.size()));  // the boxes view these texts
             std::vector<TermBox> boxes;
@@ -166,7 +189,10 @@ class FractionsTest : public QObject {
                 boxes.push_back({texts.back(), boxes.size() % 2 == 1});
             }
             const ValidatedTerms result = talvera::core::validateTerms(boxes, set);
-            QString outcome = result.ok() ? QStringLiteral("ok") : roleOf(result.message, set);
+            QString outcome = result.ok() ? QStringLiteral("ok")
+                                          : QString::fromUtf8(result.message.data(),
+                                                              static_cast<qsizetype>(
+                                                                  result.message.size()));
             for (const Decimal& term : result.terms) {
                 outcome += " " + textOf(term);
             }
