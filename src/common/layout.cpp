@@ -1,5 +1,6 @@
 #include "common/layout.h"
 
+#include "common/spoken_names.h"
 #include "common/styles.h"
 
 namespace talvera::common::layout {
@@ -26,25 +27,27 @@ ui::Control& panel(ui::Form& form, std::string name, const ui::Control* containe
                      .visible = false});
 }
 
-ui::Control& termBox(ui::Form& form, std::string name, const ui::Control* container, int left,
-                     int top, std::string text, int maxLength, const BoxStyle& style) {
+ui::Control& termBox(ui::Form& form, Naming naming, const ui::Control* container, int left, int top,
+                     std::string text, int maxLength, const BoxStyle& style) {
     return form.add({.kind = ControlKind::TextBox,
-                     .name = std::move(name),
+                     .name = std::move(naming.name),
                      .place = {left, top, style.width, boxHeight},
                      .text = std::move(text),
                      .container = container,
                      .font = style.font,
+                     .accessibleName = std::move(naming.spoken),
                      .border = style.border,
                      .maxLength = maxLength});
 }
 
-ui::Control& resultBox(ui::Form& form, std::string name, const ui::Control* container, int left,
+ui::Control& resultBox(ui::Form& form, Naming naming, const ui::Control* container, int left,
                        int top, const BoxStyle& style) {
     return form.add({.kind = ControlKind::TextBox,
-                     .name = std::move(name),
+                     .name = std::move(naming.name),
                      .place = {left, top, style.width, boxHeight},
                      .container = container,
                      .font = style.font,
+                     .accessibleName = std::move(naming.spoken),
                      .border = style.border,
                      .readOnly = true,
                      .tabStop = false});
@@ -72,8 +75,8 @@ ui::Control& signLabel(ui::Form& form, std::string name, const ui::Control* cont
                      .alignment = ui::Alignment::Center});
 }
 
-ui::Control& equalsButton(ui::Form& form, std::string name, const ui::Control* container, int left,
-                          int top, std::string caption) {
+ui::Control& equalsButton(ui::Form& form, std::string name, std::string_view taskNoun,
+                          const ui::Control* container, int left, int top, std::string caption) {
     return form.add({.kind = ControlKind::Button,
                      .name = std::move(name),
                      .place = {left, top, 315, 315},
@@ -81,18 +84,21 @@ ui::Control& equalsButton(ui::Form& form, std::string name, const ui::Control* c
                      .container = container,
                      .font = styles::equalsButton,
                      .background = ui::colors::grey,
-                     .tooltip = styles::equalsTooltip});
+                     .tooltip = styles::equalsTooltip,
+                     .accessibleName = spoken::perform(taskNoun)});
 }
 
-ui::Control& clearButton(ui::Form& form, std::string name, const ui::Control* container, int left,
-                         int top, Clearing what) {
+ui::Control& clearButton(ui::Form& form, std::string name, std::string_view taskNoun,
+                         const ui::Control* container, int left, int top, Clearing what) {
     const bool all = what == Clearing::All;
-    return form.add({.kind = ControlKind::Button,
-                     .name = std::move(name),
-                     .place = {left, top, 315, 195},
-                     .container = container,
-                     .tooltip = all ? styles::clearAllTooltip : styles::clearResultTooltip,
-                     .picture = all ? styles::clearAllPicture : styles::clearResultPicture});
+    return form.add(
+        {.kind = ControlKind::Button,
+         .name = std::move(name),
+         .place = {left, top, 315, 195},
+         .container = container,
+         .tooltip = all ? styles::clearAllTooltip : styles::clearResultTooltip,
+         .accessibleName = all ? spoken::clearAll(taskNoun) : spoken::clearResult(taskNoun),
+         .picture = all ? styles::clearAllPicture : styles::clearResultPicture});
 }
 
 void TabOrder::applyTo(ui::Form& form) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/form.h"
@@ -24,12 +25,18 @@ struct BoxStyle {
     int width = boxWidth;
 };
 
+// The name a control goes by: its object name, and what a screen reader calls it.
+struct Naming {
+    std::string name;
+    std::string spoken;
+};
+
 // A box the user types a term into.
-ui::Control& termBox(ui::Form& form, std::string name, const ui::Control* container, int left,
-                     int top, std::string text, int maxLength, const BoxStyle& style);
+ui::Control& termBox(ui::Form& form, Naming naming, const ui::Control* container, int left, int top,
+                     std::string text, int maxLength, const BoxStyle& style);
 
 // A read-only box that only the program writes, skipped by Tab.
-ui::Control& resultBox(ui::Form& form, std::string name, const ui::Control* container, int left,
+ui::Control& resultBox(ui::Form& form, Naming naming, const ui::Control* container, int left,
                        int top, const BoxStyle& style);
 
 // A horizontal fraction bar from x1 to x2 at height y.
@@ -39,12 +46,14 @@ ui::Control& fractionBar(ui::Form& form, std::string name, const ui::Control* co
 ui::Control& signLabel(ui::Form& form, std::string name, const ui::Control* container,
                        ui::Rect place, std::string sign);
 
-ui::Control& equalsButton(ui::Form& form, std::string name, const ui::Control* container, int left,
-                          int top, std::string caption = "=");
+// The button that computes the task named by the noun (see spoken_names.h).
+ui::Control& equalsButton(ui::Form& form, std::string name, std::string_view taskNoun,
+                          const ui::Control* container, int left, int top,
+                          std::string caption = "=");
 
 enum class Clearing { Result, All };
-ui::Control& clearButton(ui::Form& form, std::string name, const ui::Control* container, int left,
-                         int top, Clearing what);
+ui::Control& clearButton(ui::Form& form, std::string name, std::string_view taskNoun,
+                         const ui::Control* container, int left, int top, Clearing what);
 
 // The work pages' tab order: terms and buttons in the order they are laid out, then every
 // clearing button.

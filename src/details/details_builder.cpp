@@ -1,5 +1,6 @@
 #include "details/details_builder.h"
 
+#include "common/spoken_names.h"
 #include "common/styles.h"
 #include "details/details_texts.h"
 
@@ -10,6 +11,7 @@ namespace {
 using common::layout::Clearing;
 using ui::Control;
 using ui::ControlKind;
+namespace spoken = common::spoken;
 
 constexpr int detailLeft = 180;
 constexpr int detailWidth = 11355;
@@ -55,12 +57,13 @@ RowControls DetailsBuilder::row(const RowDesign& design) {
                                   std::string(design.detailCaption));
     std::vector<Control*> terms = termFractions(detail, design);
     sign(detail, design.sign);
-    Control& equals = tabbed(
-        equalsButton(form_, std::string(design.word), &detail, design.equalsLeft, equalsTop));
-    Control& clearResult = clearing(clearButton(form_, std::string(design.clearResult), &detail,
-                                                clearResultLeft, clearTop, Clearing::Result));
-    Control& clearAll = clearing(clearButton(form_, std::string(design.clearAll), &detail,
-                                             clearAllLeft, clearTop, Clearing::All));
+    Control& equals = tabbed(equalsButton(form_, std::string(design.word), design.noun, &detail,
+                                          design.equalsLeft, equalsTop));
+    Control& clearResult =
+        clearing(clearButton(form_, std::string(design.clearResult), design.noun, &detail,
+                             clearResultLeft, clearTop, Clearing::Result));
+    Control& clearAll = clearing(clearButton(form_, std::string(design.clearAll), design.noun,
+                                             &detail, clearAllLeft, clearTop, Clearing::All));
 
     Control& stepFrame =
         titledFrame(form_, std::string(design.stepFrame), nullptr,
@@ -71,7 +74,8 @@ RowControls DetailsBuilder::row(const RowDesign& design) {
                                           .text = std::string(texts::stepMode),
                                           .container = &stepFrame,
                                           .font = common::styles::frameCaption,
-                                          .foreground = ui::colors::blue}));
+                                          .foreground = ui::colors::blue,
+                                          .accessibleName = spoken::stepMode(design.noun)}));
     std::vector<Control*> steps = stepButtons(stepFrame, design);
 
     std::vector<Control*> emptyingOrder;
@@ -80,7 +84,7 @@ RowControls DetailsBuilder::row(const RowDesign& design) {
     }
     // Each panel comes to the front when it is shown, so it may be laid out before the working
     // it covers.
-    const ResultPanels results = panels(detail, design.word, design.panels);
+    const ResultPanels results = panels(detail, design);
     std::vector<Control*> clearedBoxes{&results.reducedBoxes.numerator,
                                        &results.reducedBoxes.denominator};
     if (design.panels.clearsNegativeBoxes) {
@@ -109,8 +113,10 @@ std::vector<Control*> DetailsBuilder::termFractions(const Control& detail,
         const Spot spot = design.termSpots[i];
         const auto fraction = static_cast<int>(i / 2) + 1;
         terms.push_back(&tabbed(common::layout::termBox(
-            form_, named(design.word, isDenominator ? "D" : "N", fraction), &detail, spot.left,
-            spot.top, std::string(design.defaults[i]), 0, termStyle)));
+            form_,
+            {named(design.word, isDenominator ? "D" : "N", fraction),
+             spoken::term(design.noun, fraction, isDenominator)},
+            &detail, spot.left, spot.top, std::string(design.defaults[i]), 0, termStyle)));
         if (!isDenominator) {
             const int barLeft = termBarLefts[i / 2];
             fractionBar(detail, barLeft, barLeft + barLength, barHeight);
@@ -131,39 +137,49 @@ std::vector<Control*> DetailsBuilder::stepButtons(const Control& stepFrame,
                                            .text = std::string(texts::stepCaptions[index]),
                                            .container = &stepFrame,
                                            .font = common::styles::frameCaption,
-                                           .tooltip = std::string(texts::stepTooltips[index])})));
+                                           .tooltip = std::string(texts::stepTooltips[index]),
+                                           .accessibleName = spoken::step(design.noun, k + 1)})));
     }
     return steps;
 }
 
-ResultPanels DetailsBuilder::panels(const Control& detail, std::string_view word,
-                                    const PanelDesign& design) {
+ResultPanels DetailsBuilder::panels(const Control& detail, const RowDesign& row) {
     using common::layout::panel;
+    const PanelDesign& design = row.panels;
     const SignDesign equalsSign{"", {60, 540, 240, 360}, "="};
 
     Control& reduced = panel(form_, std::string(design.reduced), &detail, design.reducedPlace);
     sign(reduced, equalsSign);
     const FractionBoxes reducedBoxes =
-        resultFraction(reduced, word, design.reducedTerms, {{420, 240}, {420, 900}, 360, panelBar});
+        resultFraction(reduced, row, design.reducedTerms,
+                       {{420, 240}, {420, 900}, 360, panelBar, "resultado simplificado"});
 
     Control& negative = panel(form_, std::string(design.negative), &detail, design.negativePlace);
     sign(negative, equalsSign);
     sign(negative, {"", {300, 540, 240, 360}, "-"});
     const int boxLeft = design.negativeBoxLeft;
-    const FractionBoxes negativeBoxes = resultFraction(
-        negative, word, design.negativeTerms, {{boxLeft, 240}, {boxLeft, 900}, 540, panelBar});
+    const FractionBoxes negativeBoxes =
+        resultFraction(negative, row, design.negativeTerms,
+                       {{boxLeft, 240}, {boxLeft, 900}, 540, panelBar, "resultado negativo"});
 
     Control& whole = panel(form_, std::string(design.whole), &detail, design.wholePlace);
     sign(whole, equalsSign);
-    Control& wholeBox = resultBox(whole, std::string(word) + "Fim", {420, 480});
+    Control& wholeBox = resultBox(
+        whole, {std::string(row.word) + "Fim", spoken::box(row.noun, "resultado inteiro")},
+        {420, 480});
     return {reduced, reducedBoxes, negative, negativeBoxes, whole, wholeBox};
 }
 
-FractionBoxes DetailsBuilder::resultFraction(const Control& container, std::string_view word,
+FractionBoxes DetailsBuilder::resultFraction(const Control& container, const RowDesign& row,
                                              int terms, const FractionDesign& design) {
-    Control& n = resultBox(container, named(word, "N", terms), design.numerator);
+    Control& n =
+        resultBox(container,
+                  {named(row.word, "N", terms), spoken::fractionPart(row.noun, design.role, false)},
+                  design.numerator);
     fractionBar(container, design.barLeft, design.barLeft + barLength, design.barTop);
-    Control& d = resultBox(container, named(word, "D", terms), design.denominator);
+    Control& d = resultBox(
+        container, {named(row.word, "D", terms), spoken::fractionPart(row.noun, design.role, true)},
+        design.denominator);
     return {n, d};
 }
 
@@ -194,8 +210,9 @@ Control& DetailsBuilder::fractionBar(const Control& container, int x1, int x2, i
                                        y, barPixels);
 }
 
-Control& DetailsBuilder::resultBox(const Control& container, std::string name, Spot spot) {
-    return common::layout::resultBox(form_, std::move(name), &container, spot.left, spot.top,
+Control& DetailsBuilder::resultBox(const Control& container, common::layout::Naming naming,
+                                   Spot spot) {
+    return common::layout::resultBox(form_, std::move(naming), &container, spot.left, spot.top,
                                      resultStyle);
 }
 

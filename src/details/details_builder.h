@@ -20,6 +20,7 @@ struct FractionDesign {
     Spot denominator;
     int barLeft = 0;
     int barTop = 1080;
+    std::string_view role;  // what a screen reader calls the fraction in its row
 };
 
 // A sign between two fractions: "+", "-", "x", ":" or "=".
@@ -50,6 +51,7 @@ struct PanelDesign {
 // clearing buttons, the step frame and the result panels.
 struct RowDesign {
     std::string_view word;  // the boxes are word + "N1", ...; the "=" is word itself
+    std::string_view noun;  // what a screen reader calls the operation
     std::string_view detailFrame;
     std::string_view detailCaption;
     std::string_view stepFrame;
@@ -80,7 +82,7 @@ class DetailsBuilder {
     RowControls row(const RowDesign& design);
 
     // Result boxes word + "N" + terms over word + "D" + terms.
-    FractionBoxes resultFraction(const ui::Control& container, std::string_view word, int terms,
+    FractionBoxes resultFraction(const ui::Control& container, const RowDesign& row, int terms,
                                  const FractionDesign& design);
     ui::Control& sign(const ui::Control& container, const SignDesign& design);
     // A small blue line of the working, such as the m.m.c. line; hidden until it is written.
@@ -92,10 +94,9 @@ class DetailsBuilder {
   private:
     std::vector<ui::Control*> termFractions(const ui::Control& detail, const RowDesign& design);
     std::vector<ui::Control*> stepButtons(const ui::Control& stepFrame, const RowDesign& design);
-    ResultPanels panels(const ui::Control& detail, std::string_view word,
-                        const PanelDesign& design);
+    ResultPanels panels(const ui::Control& detail, const RowDesign& row);
     ui::Control& fractionBar(const ui::Control& container, int x1, int x2, int y);
-    ui::Control& resultBox(const ui::Control& container, std::string name, Spot spot);
+    ui::Control& resultBox(const ui::Control& container, common::layout::Naming naming, Spot spot);
     std::string numberedLabel();
     ui::Control& tabbed(ui::Control& control);
     ui::Control& clearing(ui::Control& control);

@@ -7,6 +7,7 @@ namespace {
 
 const RowDesign multiplication{
     .word = "Multiplicação",
+    .noun = "multiplicação",
     .detailFrame = "Frame5",
     .detailCaption = texts::multiplicationDetail,
     .stepFrame = "Frame4",
@@ -35,6 +36,7 @@ const RowDesign multiplication{
 
 const RowDesign division{
     .word = "Divisão",
+    .noun = "divisão",
     .detailFrame = "Frame9",
     .detailCaption = texts::divisionDetail,
     .stepFrame = "Frame6",
@@ -61,6 +63,8 @@ const RowDesign division{
                .wholePlace = {8220, 720, 1575, 1455}},
 };
 
+constexpr std::string_view unreducedProduct = "produto por simplificar";
+
 // The product's boxes, and division's inverted line, are cleared before the panels.
 void clearedFirst(RowControls& row, std::initializer_list<const FractionBoxes*> fractions) {
     std::vector<ui::Control*> boxes;
@@ -74,8 +78,8 @@ void clearedFirst(RowControls& row, std::initializer_list<const FractionBoxes*> 
 
 ProductRowControls multiplicationRow(DetailsBuilder& page) {
     RowControls row = page.row(multiplication);
-    const FractionBoxes product =
-        page.resultFraction(row.detail, multiplication.word, 3, {{3540, 600}, {3540, 1260}, 3420});
+    const FractionBoxes product = page.resultFraction(
+        row.detail, multiplication, 3, {{3540, 600}, {3540, 1260}, 3420, 1080, unreducedProduct});
     clearedFirst(row, {&product});
     return {.row = std::move(row), .inverted = std::nullopt, .product = product};
 }
@@ -83,15 +87,15 @@ ProductRowControls multiplicationRow(DetailsBuilder& page) {
 ProductRowControls divisionRow(DetailsBuilder& page) {
     RowControls row = page.row(division);
     const ui::Control& detail = row.detail;
-    const std::string_view word = division.word;
-    const FractionBoxes first =
-        page.resultFraction(detail, word, 3, {{3360, 585}, {3360, 1260}, 3240});
+    const FractionBoxes first = page.resultFraction(
+        detail, division, 3,
+        {{3360, 585}, {3360, 1260}, 3240, 1080, "primeira fracção na multiplicação"});
     page.sign(detail, {"", {4440, 900, 180, 360}, "x"});
-    const FractionBoxes inverted =
-        page.resultFraction(detail, word, 4, {{4860, 585}, {4860, 1260}, 4740});
+    const FractionBoxes inverted = page.resultFraction(
+        detail, division, 4, {{4860, 585}, {4860, 1260}, 4740, 1080, "segunda fracção invertida"});
     page.sign(detail, {"", {6000, 900, 195, 360}, "="});
-    const FractionBoxes product =
-        page.resultFraction(detail, word, 5, {{6420, 585}, {6420, 1260}, 6300});
+    const FractionBoxes product = page.resultFraction(
+        detail, division, 5, {{6420, 585}, {6420, 1260}, 6300, 1080, unreducedProduct});
     clearedFirst(row, {&first, &inverted, &product});
     return {.row = std::move(row), .inverted = InvertedLine{first, inverted}, .product = product};
 }

@@ -61,16 +61,22 @@ void StepSequence::step(std::size_t index) const {
         if (end == StageEnd::Stopped) {
             return;
         }
-        ui::Control& button = *controls_.steps[index];
         const bool last = index + 1 == controls_.steps.size();
         if (!last) {
-            button.setEnabled(false);
-            controls_.steps[index + 1]->setEnabled(true);
+            handOn(index, *controls_.steps[index + 1]);
         } else if (end != StageEnd::WholeResult) {
-            button.setEnabled(false);
-            controls_.steps.front()->setEnabled(true);
+            handOn(index, *controls_.steps.front());
         }
     });
+}
+
+// The focus goes with the enabled button before the pressed one is disabled: left to the
+// toolkit, it would jump to the next row's first box and select its text, which the next key
+// would then overwrite.
+void StepSequence::handOn(std::size_t index, ui::Control& next) const {
+    next.setEnabled(true);
+    next.setFocus();
+    controls_.steps[index]->setEnabled(false);
 }
 
 }  // namespace talvera::details

@@ -38,6 +38,8 @@ class StepSequence {
     void switchMode() const;
     void calculateAtOnce() const;
     void step(std::size_t index) const;
+    // Enables the next step button and disables the pressed one.
+    void handOn(std::size_t index, ui::Control& next) const;
 
     const RowControls& controls_;
     const common::Messenger& messenger_;

@@ -24,9 +24,12 @@ constexpr int captionGap = 660;
 constexpr int multipleLineWidth = 5900;
 constexpr std::array<int, 2> factorLefts{360, 1920};
 constexpr int factorWidth = 1500;
+constexpr std::string_view firstExpanded = "primeira fracção sobre o denominador comum";
+constexpr std::string_view secondExpanded = "segunda fracção sobre o denominador comum";
 
 const SumDesign addition{
     .row = {.word = "Adição",
+            .noun = "adição",
             .detailFrame = "FrameAdição",
             .detailCaption = texts::additionDetail,
             .stepFrame = "Frame2",
@@ -54,15 +57,16 @@ const SumDesign addition{
                        .clearsNegativeBoxes = false}},
     .expandedSign = {"Label17", {4440, 900, 180, 360}, "+"},
     .combinedSign = {"Label20", {6000, 900, 195, 360}, "="},
-    .fractions = {{{{3300, 600}, {3300, 1260}, 3240},
-                   {{4920, 600}, {4920, 1260}, 4740},
-                   {{6360, 600}, {6360, 1260}, 6300}}},
+    .fractions = {{{{3300, 600}, {3300, 1260}, 3240, 1080, firstExpanded},
+                   {{4920, 600}, {4920, 1260}, 4740, 1080, secondExpanded},
+                   {{6360, 600}, {6360, 1260}, 6300, 1080, "soma sobre o denominador comum"}}},
     .workingNames = {"Label21", "Label22", "Label23", "Label24"},
     .multipleCaptionLeft = 3600,
 };
 
 const SumDesign subtraction{
     .row = {.word = "Subtração",
+            .noun = "subtração",
             .detailFrame = "Frame1",
             .detailCaption = texts::subtractionDetail,
             .stepFrame = "Frame3",
@@ -90,9 +94,9 @@ const SumDesign subtraction{
                        .clearsNegativeBoxes = false}},
     .expandedSign = {"Label7", {4477, 900, 180, 360}, "-"},
     .combinedSign = {"Label8", {6000, 900, 195, 360}, "="},
-    .fractions = {{{{3360, 585}, {3360, 1260}, 3240},
-                   {{4860, 585}, {4860, 1260}, 4740},
-                   {{6420, 585}, {6420, 1260}, 6300}}},
+    .fractions = {{{{3360, 585}, {3360, 1260}, 3240, 1080, firstExpanded},
+                   {{4860, 585}, {4860, 1260}, 4740, 1080, secondExpanded},
+                   {{6420, 585}, {6420, 1260}, 6300, 1080, "diferença sobre o denominador comum"}}},
     .workingNames = {"Label9", "Label10", "Label11", "Label12"},
     .multipleCaptionLeft = 3840,
 };
@@ -100,13 +104,12 @@ const SumDesign subtraction{
 SumRowControls sumRow(DetailsBuilder& page, const SumDesign& design) {
     RowControls row = page.row(design.row);
     const ui::Control& detail = row.detail;
-    const std::string_view word = design.row.word;
 
-    const FractionBoxes first = page.resultFraction(detail, word, 3, design.fractions[0]);
+    const FractionBoxes first = page.resultFraction(detail, design.row, 3, design.fractions[0]);
     page.sign(detail, design.expandedSign);
-    const FractionBoxes second = page.resultFraction(detail, word, 4, design.fractions[1]);
+    const FractionBoxes second = page.resultFraction(detail, design.row, 4, design.fractions[1]);
     page.sign(detail, design.combinedSign);
-    const FractionBoxes combined = page.resultFraction(detail, word, 5, design.fractions[2]);
+    const FractionBoxes combined = page.resultFraction(detail, design.row, 5, design.fractions[2]);
 
     const int captionLeft = design.multipleCaptionLeft;
     ui::Control& caption = page.workingLine(detail, design.workingNames[0],

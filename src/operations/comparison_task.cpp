@@ -16,11 +16,18 @@ namespace talvera::operations {
 
 namespace {
 
-const char* relationSign(std::strong_ordering order) {
+// The relation as the button shows it, and in words for those who cannot see the sign.
+struct Relation {
+    const char* sign;
+    std::string_view words;
+};
+
+Relation relationOf(std::strong_ordering order) {
     if (order == std::strong_ordering::less) {
-        return "<";
+        return {"<", texts::firstIsLess};
     }
-    return order == std::strong_ordering::greater ? ">" : "=";
+    return order == std::strong_ordering::greater ? Relation{">", texts::firstIsGreater}
+                                                  : Relation{"=", texts::bothEqual};
 }
 
 }  // namespace
@@ -34,6 +41,7 @@ ComparisonTask::ComparisonTask(ComparisonControls controls, const common::Messen
 
 void ComparisonTask::clearResults() const {
     controls_.compare.setCaption(std::string(texts::undecided));
+    controls_.compare.setDescription(std::string(texts::notCompared));
     controls_.sign.setCaption(std::string(texts::undecided));
     controls_.numerator1.setText("");
     controls_.numerator2.setText("");
@@ -52,9 +60,10 @@ void ComparisonTask::compare() const {
             std::tie((*values)[0], (*values)[1], (*values)[2], (*values)[3]);
 
         // Decided on the exact cross products: rounded quotients can tie for unequal fractions.
-        const char* sign = relationSign(core::compareFractions(n1, d1, n2, d2));
-        controls_.compare.setCaption(sign);
-        controls_.sign.setCaption(sign);
+        const Relation relation = relationOf(core::compareFractions(n1, d1, n2, d2));
+        controls_.compare.setCaption(relation.sign);
+        controls_.compare.setDescription(std::string(relation.words));
+        controls_.sign.setCaption(relation.sign);
 
         // The common denominator is a 16-bit value: 1/30000 and 1/20000 go beyond it.
         const int a = core::toInt16(core::leadingNumber(controls_.terms[1]->text()));

@@ -1,10 +1,10 @@
 #include "operations/fraction_task.h"
 
 #include "common/clearing.h"
-#include "core/divisors.h"
 #include "common/failure_trap.h"
 #include "common/messages.h"
 #include "common/term_reader.h"
+#include "core/divisors.h"
 
 namespace talvera::operations {
 

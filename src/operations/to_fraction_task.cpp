@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "common/checked_divisor.h"
 #include "common/clearing.h"
 #include "common/failure_trap.h"
-#include "common/checked_divisor.h"
 #include "core/capacity_error.h"
 #include "core/fixed_width.h"
 #include "core/number_reading.h"

@@ -70,6 +70,42 @@ class DetailsPageTest : public QObject {
             stacking = panel.stackingOrder();
         }
     }
+
+    // A step button that disables itself hands the focus to the button it enables, so that the
+    // next key press goes on with the steps instead of into another row's box.
+    static void focusFollowsSteps_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("terms");
+        QTest::addColumn<QStringList>("focusAfterEachStep");
+        QTest::newRow("addition") << "Adição" << QStringList{"1", "4", "15", "6"}
+                                  << QStringList{"2", "3", "4", "5", "1"};
+        QTest::newRow("division") << "Divisão" << QStringList{"1", "4", "3", "6"}
+                                  << QStringList{"2", "3", "1"};
+        // A whole result keeps the last button enabled, and the focus with it.
+        QTest::newRow("whole product")
+            << "Multiplicação" << QStringList{"2", "1", "3", "1"} << QStringList{"2", "2"};
+    }
+
+    static void focusFollowsSteps() {
+        QFETCH(QString, word);
+        QFETCH(QStringList, terms);
+        QFETCH(QStringList, focusAfterEachStep);
+        OpenPage page;
+        const QStringList roles{"N1", "D1", "N2", "D2"};
+        for (int i = 0; i < roles.size(); ++i) {
+            talvera::ui::user::type(page[word + roles[i]], terms[i].toStdString());
+        }
+        talvera::ui::user::click(page["Passo" + word]);
+        QString pressed = word + "Passo1";
+        for (const QString& next : focusAfterEachStep) {
+            QVERIFY(talvera::ui::user::click(page[pressed]));
+            const Control* focused = page.page.form().focused();
+            QVERIFY(focused != nullptr);
+            pressed = word + "Passo" + next;
+            QCOMPARE(QString::fromStdString(focused->name()), pressed);
+            QVERIFY(focused->enabled());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(DetailsPageTest)

@@ -1,0 +1,150 @@
+// Every control a person can reach on the work pages has a name of its own for a screen reader,
+// panels that are hidden now included: a box called only by its frame's caption cannot be told
+// from its neighbours.
+#include <QTest>
+
+#include <memory>
+#include <set>
+#include <string>
+
+#include "details/details_page.h"
+#include "operations/operations_page.h"
+#include "ui/user.h"
+
+namespace {
+
+using talvera::ui::ControlKind;
+
+class NoDialogs : public talvera::ui::Dialogs {
+  public:
+    void inform(std::string_view /*text*/, std::string_view /*title*/,
+                talvera::ui::MessageIcon /*icon*/) override {}
+};
+
+std::unique_ptr<talvera::ui::Page> openPage(const QString& name, talvera::ui::Dialogs& dialogs) {
+    if (name == u"Form1") {
+        return std::make_unique<talvera::operations::OperationsPage>(dialogs);
+    }
+    return std::make_unique<talvera::details::DetailsPage>(dialogs);
+}
+
+}  // namespace
+
+class SpokenNamesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void uniqueNames_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("operations") << "Form1"
+                                    << ""
+                                    << "";
+        QTest::newRow("details") << "Form2"
+                                 << ""
+                                 << "";
+        // The names say where a control stands in its calculator.
+        QTest::newRow("first numerator") << "Form1"
+                                         << "AdiçãoN1"
+                                         << "Adição, primeira fracção, numerador";
+        QTest::newRow("result") << "Form1"
+                                << "AdiçãoD3"
+                                << "Adição, resultado, denominador";
+        QTest::newRow("equals") << "Form1"
+                                << "Adição"
+                                << "Efectuar a adição";
+        QTest::newRow("clear result") << "Form1"
+                                      << "Command1"
+                                      << "Apagar o resultado da adição";
+        QTest::newRow("negative panel") << "Form1"
+                                        << "Text10"
+                                        << "Adição, resultado negativo, numerador";
+        QTest::newRow("single fraction") << "Form1"
+                                         << "SimplificaçãoD1"
+                                         << "Simplificação, fracção, denominador";
+        QTest::newRow("comparison") << "Form1"
+                                    << "Comparação"
+                                    << "Efectuar a comparação";
+        QTest::newRow("step") << "Form2"
+                              << "AdiçãoPasso1"
+                              << "Adição, 1º passo";
+        QTest::newRow("step mode") << "Form2"
+                                   << "PassoDivisão"
+                                   << "Divisão, um passo de cada vez";
+        QTest::newRow("whole panel") << "Form2"
+                                     << "MultiplicaçãoFim"
+                                     << "Multiplicação, resultado inteiro";
+    }
+
+    void uniqueNames() {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(QString, spoken);
+        NoDialogs dialogs;
+        const auto page = openPage(form, dialogs);
+        if (!control.isEmpty()) {
+            QCOMPARE(QString::fromStdString(
+                         page->form().control(control.toStdString()).accessibleName()),
+                     spoken);
+            return;
+        }
+        std::set<std::string> seen;
+        for (const auto& each : page->form().controls()) {
+            const ControlKind kind = each->kind();
+            if (kind != ControlKind::TextBox && kind != ControlKind::Button &&
+                kind != ControlKind::CheckBox) {
+                continue;
+            }
+            const std::string& name = each->accessibleName();
+            QVERIFY2(!name.empty(), each->name().c_str());
+            QVERIFY2(seen.insert(name).second, (each->name() + ": " + name).c_str());
+        }
+    }
+
+    // The comparison's button keeps its name while its caption shows the sign; the relation is
+    // said in words in its description.
+    void relationInWords_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("less") << "1"
+                              << "2"
+                              << "A primeira fracção é menor do que a segunda.";
+        QTest::newRow("greater") << "3"
+                                 << "2"
+                                 << "A primeira fracção é maior do que a segunda.";
+        QTest::newRow("equal") << "2"
+                               << "2"
+                               << "As duas fracções são iguais.";
+        QTest::newRow("edited") << ""
+                                << "2"
+                                << "As fracções ainda não foram comparadas.";
+    }
+
+    void relationInWords() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, description);
+        NoDialogs dialogs;
+        talvera::operations::OperationsPage page(dialogs);
+        auto& form = page.form();
+        auto& compare = form.control("Comparação");
+        form.control("ComparaçãoD1").setText("5");
+        form.control("ComparaçãoD2").setText("5");
+        form.control("ComparaçãoN2").setText(second.toStdString());
+        form.control("ComparaçãoN1").setText("1");
+        talvera::ui::user::click(compare);
+        if (!first.isEmpty()) {
+            form.control("ComparaçãoN1").setText(first.toStdString());
+            talvera::ui::user::click(compare);
+        } else {
+            form.control("ComparaçãoN1").setText("7");
+        }
+        QCOMPARE(QString::fromStdString(compare.accessibleName()), "Efectuar a comparação");
+        QCOMPARE(QString::fromStdString(compare.description()), description);
+    }
+};
+
+QTEST_APPLESS_MAIN(SpokenNamesTest)
+#include "test_spoken_names.moc"
