@@ -1,5 +1,6 @@
 #include "common/spoken_names.h"
 
+#include <array>
 #include <cctype>
 
 namespace talvera::common::spoken {
@@ -13,8 +14,9 @@ std::string capitalized(std::string_view noun) {
 }
 
 std::string term(std::string_view noun, int fraction, bool denominator) {
-    constexpr std::string_view ordinals[] = {"fracção", "primeira fracção", "segunda fracção"};
-    return fractionPart(noun, ordinals[fraction], denominator);
+    constexpr std::array<std::string_view, 3> ordinals{"fracção", "primeira fracção",
+                                                       "segunda fracção"};
+    return fractionPart(noun, ordinals.at(static_cast<std::size_t>(fraction)), denominator);
 }
 
 std::string fractionPart(std::string_view noun, std::string_view role, bool denominator) {
