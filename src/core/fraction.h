@@ -21,6 +21,10 @@ Fraction operator-(const Fraction& a, const Fraction& b);
 Fraction operator*(const Fraction& a, const Fraction& b);
 Fraction operator/(const Fraction& a, const Fraction& b);
 
+// The sign of n over d: -1, 0 or 1, without forming a product that might not fit; 0 when either
+// term is 0.
+int signOf(const Fraction& fraction);
+
 // The whole value of n over d, when it is one: 1 when the terms are equal, else n / d when the
 // divisibility test on remainder integers leaves nothing. Terms beyond 32 bits, or d = 0, are a
 // CapacityError at that test.

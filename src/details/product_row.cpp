@@ -80,7 +80,7 @@ StageEnd ProductRow::showResult() const {
 
     const ResultPanels& panels = controls_.row.panels;
     const bool reduces = n != p && d != q;
-    const int sign = signOfProduct(n, d);
+    const int sign = core::signOf({n, d});
     if (reduces && sign > 0) {
         // The signs stay as they are: -1 over -8 shows both.
         showFraction(panels.reduced, panels.reducedBoxes, rules_.panelSpot, n, d);

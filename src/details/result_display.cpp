@@ -10,13 +10,6 @@ void showInFront(ui::Control& panel, Spot spot) {
     panel.bringToFront();
 }
 
-int signOf(const core::Decimal& value) {
-    if (value.isZero()) {
-        return 0;
-    }
-    return value.isNegative() ? -1 : 1;
-}
-
 }  // namespace
 
 void showFraction(ui::Control& panel, const FractionBoxes& boxes, Spot spot, const core::Decimal& n,
@@ -33,10 +26,6 @@ bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Fraction& re
         panels.wholeBox.setText(whole->toString());
     }
     return whole.has_value();
-}
-
-int signOfProduct(const core::Decimal& x, const core::Decimal& y) {
-    return signOf(x) * signOf(y);
 }
 
 void clearResults(const RowControls& row) {

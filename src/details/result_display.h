@@ -21,9 +21,6 @@ void showFraction(ui::Control& panel, const FractionBoxes& boxes, Spot spot, con
 // integers, so n or d beyond 32 bits, or d = 0, is a CapacityError.
 bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Fraction& result);
 
-// The sign of x·y (-1, 0 or 1), without forming a product that might not fit.
-int signOfProduct(const core::Decimal& x, const core::Decimal& y);
-
 // Clear results: empties the row's result boxes, then hides its working lines and panels. Terms,
 // step buttons, the step-mode box and the working store stay as they are.
 void clearResults(const RowControls& row);

@@ -108,7 +108,7 @@ StageEnd SumRow::showResult() const {
     const core::Decimal yh = y / h;
     const bool reduces = xh != x && yh != y;
     const bool unchanged = xh == x && yh == y;
-    const int sign = signOfProduct(x, y);
+    const int sign = core::signOf({x, y});
     const ResultPanels& panels = controls_.row.panels;
     if (reduces && sign > 0) {
         showFraction(panels.reduced, panels.reducedBoxes, rules_.spots.reduced, xh, yh);

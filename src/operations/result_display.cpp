@@ -14,10 +14,6 @@ void showWhole(const OverlayPanels& panels, const core::Decimal& value) {
     panels.wholeBox.setText(value.toString());
 }
 
-bool isNegativeFraction(const core::Decimal& n, const core::Decimal& d) {
-    return !n.isZero() && !d.isZero() && n.isNegative() != d.isNegative();
-}
-
 }  // namespace
 
 void showResult(const ResultView& view, ResultStyle style, const core::Fraction& result) {
@@ -29,7 +25,7 @@ void showResult(const ResultView& view, ResultStyle style, const core::Fraction&
         showWhole(view.panels, *whole);
         return;
     }
-    if (isNegativeFraction(n, d)) {
+    if (core::signOf(result) < 0) {
         view.panels.negative.show();
         view.panels.negativeNumerator.setText(n.abs().toString());
         view.panels.negativeDenominator.setText(d.abs().toString());

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/divisors.h"
+#include "core/fraction.h"
 #include "core/fraction_order.h"
 #include "core/validation.h"
 #include "core_test_support.h"
@@ -112,6 +113,52 @@ class FractionsTest : public QObject {
         });
     }
 
+    // The operation, n1, d1, n2, d2, and the unreduced result as both pages form it.
+    void fractionArithmetic_data() {
+        columns();
+        example("sum over the product", {"+", "1", "4", "15", "6"}, "66/24");
+        example("difference", {"-", "1", "4", "1", "2"}, "-2/8");
+        example("product", {"*", "5", "12", "18", "7"}, "90/84");
+        example("quotient inverts the second", {"/", "5", "12", "7", "18"}, "90/84");
+        example("quotient by a zero numerator", {"/", "1", "2", "0", "3"}, "3/0");
+        example("signs stay where they fell", {"*", "-1", "2", "1", "-3"}, "-1/-6");
+        example("denominators beyond the range", {"+", "1", bound, "1", "2"}, capacityError);
+    }
+
+    void fractionArithmetic() {
+        check([](const auto& a) {
+            const Fraction first{dec(a[1]), dec(a[2])};
+            const Fraction second{dec(a[3]), dec(a[4])};
+            const Fraction result = a[0] == u"+"   ? first + second
+                                    : a[0] == u"-" ? first - second
+                                    : a[0] == u"*" ? first * second
+                                                   : first / second;
+            return textOf(result.numerator) + "/" + textOf(result.denominator);
+        });
+    }
+
+    // n, d: the whole value and the sign of n over d.
+    void wholeValue_data() {
+        columns();
+        example("equal terms", {"7", "7"}, "1 1");
+        example("equal terms beyond 32 bits", {bound, bound}, "1 1");
+        example("divides", {"-12", "4"}, "-3 -1");
+        example("both negative", {"-12", "-4"}, "3 1");
+        example("does not divide", {"5", "4"}, "nothing 1");
+        example("zero numerator", {"0", "5"}, "0 0");
+        example("beyond the remainder integers", {"4294967296", "2"}, capacityError);
+        example("zero denominator", {"3", "0"}, capacityError);
+    }
+
+    void wholeValue() {
+        check([](const auto& a) {
+            const Fraction fraction{dec(a[0]), dec(a[1])};
+            const auto whole = talvera::core::wholeValue(fraction);
+            return (whole ? textOf(*whole) : nothing) + " " +
+                   QString::number(talvera::core::signOf(fraction));
+        });
+    }
+
     // n1, d1, n2, d2 and the order of n1/d1 against n2/d2.
     void compareFractions_data() {
         columns();
@@ -189,10 +236,10 @@ class FractionsTest : public QObject {
                 boxes.push_back({texts.back(), boxes.size() % 2 == 1});
             }
             const ValidatedTerms result = talvera::core::validateTerms(boxes, set);
-            QString outcome = result.ok() ? QStringLiteral("ok")
-                                          : QString::fromUtf8(result.message.data(),
-                                                              static_cast<qsizetype>(
-                                                                  result.message.size()));
+            QString outcome =
+                result.ok() ? QStringLiteral("ok")
+                            : QString::fromUtf8(result.message.data(),
+                                                static_cast<qsizetype>(result.message.size()));
             for (const Decimal& term : result.terms) {
                 outcome += " " + textOf(term);
             }
