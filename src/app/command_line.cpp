@@ -47,7 +47,7 @@ constexpr std::string_view helpText =
     "\n"
     "Aceita também as opções comuns dos programas Qt, como -platform e -style.\n";
 
-CommandLine mistake(std::string what) {
+CommandLine mistake(const std::string& what) {
     return {Request::Mistake,
             {},
             "talvera: " + what + "\nExperimente «talvera --help» para ver as opções.\n",
