@@ -7,6 +7,7 @@ GENERATOR      := -G Ninja
 JOBS           ?= $(shell nproc)
 
 .PHONY: all deps build build-asan run test test-normal test-asan bench lint format screenshots clean
+.PHONY: deb test-package test-package-if-fresh
 
 all: build
 
@@ -24,7 +25,7 @@ build-asan: deps
 run: build
 	./$(BUILD_DIR)/talvera
 
-test: test-normal test-asan
+test: test-normal test-asan test-package-if-fresh
 
 test-normal: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -44,5 +45,18 @@ format:
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/talvera-screenshots screenshots
 
+# The Debian package, in dist/; `sudo apt install ./dist/talvera_*.deb` installs it.
+deb:
+	./scripts/install-deps.sh --package
+	./scripts/build-deb.sh $(JOBS)
+
+test-package:
+	./scripts/install-deps.sh --package
+	./scripts/test-package.sh
+
+# Part of `make test` once `make deb` has made a package newer than the sources.
+test-package-if-fresh:
+	./scripts/test-package.sh --if-fresh
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) build-deb dist

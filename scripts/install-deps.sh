@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing TALVERA need.
 # Idempotent: it asks apt only for what dpkg does not already report as installed.
+#   --package  also what building and checking the Debian package needs (`make deb`)
 set -eu
 
 packages="
@@ -9,6 +10,13 @@ packages="
   clang-format
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core fontconfig
 "
+
+for option in "$@"; do
+    case "$option" in
+        --package) packages="$packages build-essential debhelper dpkg-dev lintian desktop-file-utils appstream" ;;
+        *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for p in $packages; do
