@@ -43,7 +43,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/talvera-screenshots screenshots
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/talvera-screenshots docs/screenshots
 
 # The Debian package, in dist/; `sudo apt install ./dist/talvera_*.deb` installs it.
 deb:
