@@ -8,7 +8,12 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-deb=$(ls -t dist/talvera_*.deb 2>/dev/null | head -n 1 || true)
+deb=""
+for candidate in dist/talvera_*.deb; do
+    if [ -f "$candidate" ] && { [ -z "$deb" ] || [ "$(stat -c %Y "$candidate")" -gt "$(stat -c %Y "$deb")" ]; }; then
+        deb=$candidate
+    fi
+done
 if [ "${1:-}" = "--if-fresh" ]; then
     [ -n "$deb" ] || exit 0
     newest_source=$(git ls-files -z | xargs -0 stat -c %Y 2>/dev/null | sort -n | tail -n 1)
@@ -68,10 +73,13 @@ check "metainfo launches the desktop entry" \
 check "metainfo, desktop entry and icon agree" appstreamcli validate-tree --no-net "$root"
 
 # The unpacked program, started away from the source tree, with no display for --version.
+# (The single quotes are meant: sh -c gets the program and the version as $1 and $2.)
 version=$(dpkg-deb -f "$deb" Version)
+# shellcheck disable=SC2016
 check "talvera --version says $version" sh -c \
     'cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" --version | head -n 1 | grep -qx "TALVERA $2"' \
     sh "$root/usr/bin/talvera" "$version"
+# shellcheck disable=SC2016
 check "talvera --self-test" sh -c 'cd / && QT_QPA_PLATFORM=offscreen "$1" --self-test' \
     sh "$root/usr/bin/talvera"
 
