@@ -1,14 +1,12 @@
 #include "ui/qt/form_window.h"
 
-#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 
+#include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/units.h"
-#include "ui/qt/widget_factory.h"
 #include "ui/user.h"
 
 namespace talvera::ui::qt {
@@ -42,6 +40,7 @@ void FormWindow::detach() {
     if (form_ != nullptr) {
         form_->removeObserver(this);
         form_ = nullptr;
+        guard_.detach();
     }
 }
 
@@ -76,26 +75,7 @@ void FormWindow::buildControls(QWidget* canvas) {
     for (const auto& control : form_->controls()) {
         const Control* container = control->container();
         QWidget* parent = container == nullptr ? canvas : widgets_.at(container);
-        QWidget* widget = createWidget(*control, parent);
-        widgets_.emplace(control.get(), widget);
-        forwardUserActions(*control, widget);
-    }
-}
-
-void FormWindow::forwardUserActions(Control& control, QWidget* widget) {
-    // Whatever the model refuses, the widget is set back to what the model holds.
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        connect(edit, &QLineEdit::textEdited, this, [this, &control, edit](const QString& text) {
-            if (form_ != nullptr && !user::type(control, text.toStdString())) {
-                mirror(edit, control, Change::Text);
-            }
-        });
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        connect(button, &QAbstractButton::clicked, this, [this, &control, button] {
-            if (form_ != nullptr && !user::click(control)) {
-                mirror(button, control, Change::Checked);
-            }
-        });
+        widgets_.emplace(control.get(), bindControl(*control, parent, scale_, guard_));
     }
 }
 
@@ -111,7 +91,7 @@ void FormWindow::applyTabOrder() {
 }
 
 void FormWindow::controlChanged(const Control& control, Change what) {
-    mirror(widgets_.at(&control), control, what);
+    mirror(widgets_.at(&control), control, what, scale_, guard_);
 }
 
 QWidget* FormWindow::widgetFor(std::string_view controlName) const {

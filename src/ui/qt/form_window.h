@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "ui/form.h"
+#include "ui/qt/echo_guard.h"
+#include "ui/qt/units.h"
 
 class QAction;
 
@@ -33,10 +35,11 @@ class FormWindow : public QMainWindow, private FormObserver {
     void controlChanged(const Control& control, Change what) override;
     void buildMenus();
     void buildControls(QWidget* canvas);
-    void forwardUserActions(Control& control, QWidget* widget);
     void applyTabOrder();
 
     Form* form_;
+    Scale scale_;
+    EchoGuard guard_;
     std::unordered_map<const Control*, QWidget*> widgets_;
 };
 
