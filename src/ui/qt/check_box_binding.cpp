@@ -22,11 +22,15 @@ void showChecked(QWidget* widget, const Control& control) {
     qobject_cast<QCheckBox*>(widget)->setChecked(control.checked());
 }
 
-// Whatever the model refuses, the box is set back to what the model holds.
+// A click and an assistive tool's toggle both come as a change of state, before any click
+// signal. Whatever the model refuses, the box is set back to what the model holds.
 void listen(QWidget* widget, Control& control, EchoGuard& guard) {
     auto* box = qobject_cast<QCheckBox*>(widget);
-    QObject::connect(box, &QCheckBox::clicked, box, [&control, &guard, box] {
-        if (!guard.quiet() && !user::click(control)) {
+    QObject::connect(box, &QCheckBox::toggled, box, [&control, &guard, box](bool checked) {
+        if (guard.quiet() || checked == control.checked()) {
+            return;
+        }
+        if (!user::click(control)) {
             const EchoGuard::Scope mirroring(guard);
             showChecked(box, control);
         }

@@ -30,10 +30,12 @@ void showText(QWidget* widget, const Control& control) {
     }
 }
 
-// Whatever the model refuses, the box is set back to what the model holds.
+// Every change of the box's text reaches the model, whatever made it: typing, paste, undo, a drop,
+// an input method or an assistive tool writing through the accessibility interface. Whatever the
+// model refuses, the box is set back to what the model holds.
 void listen(QWidget* widget, Control& control, EchoGuard& guard) {
     auto* edit = qobject_cast<QLineEdit*>(widget);
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
                      [&control, &guard, edit](const QString& text) {
                          if (!guard.quiet() && !user::type(control, text.toStdString())) {
                              const EchoGuard::Scope mirroring(guard);
