@@ -1,15 +1,15 @@
 #include <QApplication>
 #include <QIcon>
-#include <QStyleFactory>
 
 #include "shell/program.h"
 #include "ui/qt/message_box_dialogs.h"
+#include "ui/qt/program_style.h"
 #include "ui/qt/window_manager.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TALVERA"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    talvera::ui::qt::installProgramStyle(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/talvera.svg")));
     // The program ends when the title page closes or "Abandonar o programa" is chosen, not when
     // Qt sees no window left.

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTest>
@@ -322,6 +323,60 @@ class QtBinderTest : public QObject {
         QTRY_COMPARE(calculator.ticks, 1);
         QVERIFY(calculator.form->control("PassoAdição").checked());
         QVERIFY(qobject_cast<QCheckBox*>(window.widgetFor("PassoAdição"))->isChecked());
+    }
+
+    // Alt with a letter never types into a box; the menus take their access keys from the model,
+    // and F10 opens the bar.
+    void altLettersTypeNothing() {
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        window.show();
+        auto* edit = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"));
+        QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+        QCOMPARE(calculator.changes, 0);
+    }
+
+    void menuAccessKeys_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("drop-down") << "Ficheiro" << QKeySequence(Qt::ALT | Qt::Key_F);
+        QTest::newRow("command of the bar") << "Operações" << QKeySequence(Qt::ALT | Qt::Key_O);
+        QTest::newRow("item of a drop-down")
+            << "Abandonar o programa" << QKeySequence(Qt::ALT | Qt::Key_A);
+    }
+
+    void menuAccessKeys() {
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, keys);
+        Calculator calculator;
+        calculator.form->menuBar() = {
+            {.name = "Ficheiro",
+             .caption = "Ficheiro",
+             .items = {{.name = "AbandonarPrograma",
+                        .caption = "Abandonar o programa",
+                        .accessKey = 'A'}},
+             .accessKey = 'F'},
+            {.name = "Operações", .caption = "Operações", .accessKey = 'O'}};
+        FormWindow window(*calculator.form);
+        window.show();
+        QAction* action = nullptr;
+        for (QAction* candidate : window.findChildren<QAction*>()) {
+            if (QString(candidate->text()).remove(QLatin1Char('&')) == caption) {
+                action = candidate;
+            }
+        }
+        QVERIFY(action != nullptr);
+        QCOMPARE(QKeySequence::mnemonic(action->text()), keys);
+
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, Qt::Key_F10);
+        QVERIFY(window.menuBar()->activeAction() != nullptr);
+        QCOMPARE(window.menuBar()->activeAction()->text(), QStringLiteral("&Ficheiro"));
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
     }
 
     void messageBox_data() {

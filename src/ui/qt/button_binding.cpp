@@ -1,3 +1,4 @@
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "ui/qt/kind_binding.h"
@@ -8,6 +9,22 @@
 namespace talvera::ui::qt {
 
 namespace {
+
+// Enter presses a focused button, as Space does.
+class PushButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 // A picture face fills the button but for a margin that leaves its bevel visible.
 void showPicture(QPushButton* button, const Control& control, const Scale& scale) {
@@ -22,7 +39,7 @@ void showPicture(QPushButton* button, const Control& control, const Scale& scale
 }
 
 QWidget* create(const Control& control, QWidget* parent, const Scale& scale) {
-    auto* button = new QPushButton(parent);
+    auto* button = new PushButton(parent);
     button->setFocusPolicy(Qt::StrongFocus);
     setColor(button, QPalette::Button, control.design().background);
     showPicture(button, control, scale);

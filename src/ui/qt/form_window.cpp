@@ -1,8 +1,10 @@
 #include "ui/qt/form_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QShortcut>
 
 #include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
@@ -28,6 +30,14 @@ FormWindow::FormWindow(Form& form) : form_(&form) {
     buildControls(canvas);
     applyTabOrder();
     form.addObserver(this);
+    // The form keeps track of the focus, so that it can move it on before the focused control
+    // is disabled or hidden.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        const auto it = controls_.find(now);
+        if (form_ != nullptr && it != controls_.end()) {
+            form_->noteFocus(it->second);
+        }
+    });
     // The pages are laid out for one size; the window keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -44,13 +54,36 @@ void FormWindow::detach() {
     }
 }
 
+namespace {
+
+// The caption with its access key marked, as Qt shows and registers it: "&Ficheiro".
+QString withAccessKey(const MenuItem& item) {
+    QString text = QString::fromStdString(item.caption);
+    if (item.accessKey != 0) {
+        const auto at = text.indexOf(QLatin1Char(item.accessKey), 0, Qt::CaseInsensitive);
+        if (at >= 0) {
+            text.insert(at, QLatin1Char('&'));
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 void FormWindow::buildMenus() {
     const auto& items = form_->menuBar();
     if (items.empty()) {
         return;
     }
+    // F10 opens the first menu of the bar, as on other desktops.
+    auto* openBar = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openBar, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) {
+            menuBar()->setActiveAction(menuBar()->actions().first());
+        }
+    });
     auto addAction = [this](auto* target, const MenuItem& item) {
-        QAction* action = target->addAction(QString::fromStdString(item.caption));
+        QAction* action = target->addAction(withAccessKey(item));
         action->setObjectName(QString::fromStdString(item.name));
         connect(action, &QAction::triggered, this, [this, caption = item.caption] {
             if (form_ != nullptr) {
@@ -63,7 +96,9 @@ void FormWindow::buildMenus() {
             addAction(menuBar(), item);
             continue;
         }
-        QMenu* menu = menuBar()->addMenu(QString::fromStdString(item.caption));
+        QMenu* menu = menuBar()->addMenu(withAccessKey(item));
+        // A drop-down is a window of its own: it takes the zoomed font from the page.
+        menu->setAttribute(Qt::WA_WindowPropagation);
         menu->setObjectName(QString::fromStdString(item.name));
         for (const MenuItem& inner : item.items) {
             addAction(menu, inner);
@@ -75,7 +110,9 @@ void FormWindow::buildControls(QWidget* canvas) {
     for (const auto& control : form_->controls()) {
         const Control* container = control->container();
         QWidget* parent = container == nullptr ? canvas : widgets_.at(container);
-        widgets_.emplace(control.get(), bindControl(*control, parent, scale_, guard_));
+        QWidget* widget = bindControl(*control, parent, scale_, guard_);
+        widgets_.emplace(control.get(), widget);
+        controls_.emplace(widget, control.get());
     }
 }
 
@@ -103,7 +140,8 @@ QAction* FormWindow::menuAction(std::string_view caption) const {
     const QString wanted =
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     for (QAction* action : findChildren<QAction*>()) {
-        if (action->text() == wanted && action->menu() == nullptr) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == wanted &&
+            action->menu() == nullptr) {
             return action;
         }
     }

@@ -41,6 +41,7 @@ class FormWindow : public QMainWindow, private FormObserver {
     Scale scale_;
     EchoGuard guard_;
     std::unordered_map<const Control*, QWidget*> widgets_;
+    std::unordered_map<const QWidget*, const Control*> controls_;
 };
 
 }  // namespace talvera::ui::qt

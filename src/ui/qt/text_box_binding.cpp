@@ -42,6 +42,11 @@ void listen(QWidget* widget, Control& control, EchoGuard& guard) {
                              showText(edit, control);
                          }
                      });
+    QObject::connect(edit, &QLineEdit::returnPressed, edit, [&control, &guard] {
+        if (!guard.quiet()) {
+            user::pressEnter(control);
+        }
+    });
 }
 
 }  // namespace
