@@ -2,11 +2,11 @@
 //   talvera-screenshots DIR
 #include <QApplication>
 #include <QDir>
-#include <QStyleFactory>
 #include <QTimer>
 #include <vector>
 
 #include "shell/program.h"
+#include "ui/qt/program_style.h"
 #include "ui/qt/window_manager.h"
 #include "ui/user.h"
 
@@ -22,7 +22,7 @@ class SilentDialogs : public talvera::ui::Dialogs {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    talvera::ui::qt::installProgramStyle(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(out.path());
 

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QIcon>
-#include <QStyleFactory>
 #include <iostream>
 #include <string_view>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "app/self_test.h"
 #include "shell/program.h"
 #include "ui/qt/message_box_dialogs.h"
+#include "ui/qt/program_style.h"
 #include "ui/qt/window_manager.h"
 
 int main(int argc, char* argv[]) {
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TALVERA_VERSION));
     // Lets the desktop match the windows with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("pt.talvera.Talvera"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    talvera::ui::qt::installProgramStyle(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/talvera.svg")));
     // The program ends when the title page closes or "Abandonar o programa" is chosen, not when
     // Qt sees no window left.

@@ -88,6 +88,12 @@ ui::Control& equalsButton(ui::Form& form, std::string name, std::string_view tas
                      .accessibleName = spoken::perform(taskNoun)});
 }
 
+void pressOnEnter(const std::vector<ui::Control*>& boxes, ui::Control& button) {
+    for (ui::Control* box : boxes) {
+        box->setEnterTarget(&button);
+    }
+}
+
 ui::Control& clearButton(ui::Form& form, std::string name, std::string_view taskNoun,
                          const ui::Control* container, int left, int top, Clearing what) {
     const bool all = what == Clearing::All;

@@ -51,6 +51,9 @@ ui::Control& equalsButton(ui::Form& form, std::string name, std::string_view tas
                           const ui::Control* container, int left, int top,
                           std::string caption = "=");
 
+// Enter in any of the boxes presses the button: each calculator's term boxes and its "=".
+void pressOnEnter(const std::vector<ui::Control*>& boxes, ui::Control& button);
+
 enum class Clearing { Result, All };
 ui::Control& clearButton(ui::Form& form, std::string name, std::string_view taskNoun,
                          const ui::Control* container, int left, int top, Clearing what);

@@ -59,6 +59,7 @@ RowControls DetailsBuilder::row(const RowDesign& design) {
     sign(detail, design.sign);
     Control& equals = tabbed(equalsButton(form_, std::string(design.word), design.noun, &detail,
                                           design.equalsLeft, equalsTop));
+    pressOnEnter(terms, equals);
     Control& clearResult =
         clearing(clearButton(form_, std::string(design.clearResult), design.noun, &detail,
                              clearResultLeft, clearTop, Clearing::Result));

@@ -172,6 +172,7 @@ class PageBuilder {
         Control& d2 = term(frame, word + "D2", {noun, 2, true}, {2040, 1500}, design.defaults[3],
                            design.maxLength);
         Control& equals = tabbed(equalsButton(form_, word, noun, &frame, 3180, 1260));
+        pressOnEnter({&n1, &d1, &n2, &d2}, equals);
         Control& resultN = result(frame, word + "N3", noun, false, {3690, 900});
         fractionBar(form_, design.bars[2], &frame, 3630, 4665, 1395);
         Control& resultD = result(frame, word + "D3", noun, true, {3690, 1560});
@@ -195,6 +196,7 @@ class PageBuilder {
         fractionBar(form_, "Line26", &frame, 330, 1365, 1395);
         Control& d1 = term(frame, "SimplificaçãoD1", {noun, 0, true}, {390, 1560}, "12", 28);
         Control& equals = tabbed(equalsButton(form_, "Simplificação", noun, &frame, 1680, 1200));
+        pressOnEnter({&n1, &d1}, equals);
         Control& resultN = result(frame, "SimplificaçãoN2", noun, false, {2400, 840});
         fractionBar(form_, "Line27", &frame, 2340, 3375, 1365);
         Control& resultD = result(frame, "SimplificaçãoD2", noun, true, {2400, 1560});
@@ -230,6 +232,7 @@ class PageBuilder {
         fractionBar(form_, "Line22", &frame, 2100, 3135, 945);
         Control& d2 = term(frame, "ComparaçãoD2", {noun, 2, true}, {2160, 1080}, "3", 28);
         tabbed(compare);
+        pressOnEnter({&n1, &d1, &n2, &d2}, compare);
 
         // Both fractions again, over their least common denominator.
         constexpr std::string_view firstRole = "primeira fracção sobre o denominador comum";
@@ -283,6 +286,7 @@ class PageBuilder {
         fractionBar(form_, "Line25", &frame, 330, 1365, 1095);
         Control& d = term(frame, "DízimaD", {noun, 0, true}, {390, 1260}, "8", 30);
         Control& convert = tabbed(equalsButton(form_, "Dízima", noun, &frame, 1620, 945));
+        pressOnEnter({&n, &d}, convert);
         Control& result =
             resultBox(form_, {"ConversãoDízima", common::spoken::box(noun, "dízima")}, &frame, 2160,
                       930, {common::styles::fixedBox, ui::Border::Sunken, 4335});
@@ -304,6 +308,7 @@ class PageBuilder {
             tabbed(termBox(form_, {"Text6", spoken::box(noun, "dízima")}, &frame, 360, 930,
                            "0.14(27)", 30, {common::styles::fixedBox, ui::Border::Sunken, 3480}));
         Control& convert = tabbed(equalsButton(form_, "Conversão", noun, &frame, 4020, 945));
+        pressOnEnter({&input}, convert);
         const common::layout::BoxStyle wide{common::styles::fixedBox, ui::Border::Sunken, 2055};
         Control& numerator =
             resultBox(form_, {"ConversãoN1", spoken::fractionPart(noun, "resultado", false)},

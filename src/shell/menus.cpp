@@ -6,8 +6,14 @@ namespace talvera::shell {
 
 namespace {
 
-ui::MenuItem command(const char* name, const char* caption, std::function<void()> action) {
-    return {name, caption, std::move(action)};
+ui::MenuItem command(const char* name, const char* caption, char accessKey,
+                     std::function<void()> action) {
+    return {
+        .name = name, .caption = caption, .onChoose = std::move(action), .accessKey = accessKey};
+}
+
+ui::MenuItem fileMenu(std::vector<ui::MenuItem> items) {
+    return {.name = "Ficheiro", .caption = "Ficheiro", .items = std::move(items), .accessKey = 'F'};
 }
 
 }  // namespace
@@ -22,27 +28,27 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
         };
     };
     const ui::MenuItem quit =
-        command("AbandonarPrograma", "Abandonar o programa", [&program] { program.end(); });
-    const ui::MenuItem closePage =
-        command("FecharPágina", "Fechar esta página", [&program, page] { program.close(page); });
+        command("AbandonarPrograma", "Abandonar o programa", 'A', [&program] { program.end(); });
+    const ui::MenuItem closePage = command("FecharPágina", "Fechar esta página", 'F',
+                                           [&program, page] { program.close(page); });
 
     auto& bar = form.menuBar();
     switch (page) {
         case PageId::Title:
-            bar = {{"Ficheiro", "Ficheiro", {}, {quit}},
-                   command("Operações", "Operações", show(PageId::Operations)),
-                   command("Detalhes", "Detalhes", show(PageId::Details)),
-                   command("Instruções", "Instruções", show(PageId::Instructions))};
+            bar = {fileMenu({quit}),
+                   command("Operações", "Operações", 'O', show(PageId::Operations)),
+                   command("Detalhes", "Detalhes", 'D', show(PageId::Details)),
+                   command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
             break;
         case PageId::Operations:
-            bar = {{"Ficheiro", "Ficheiro", {}, {closePage, quit}},
-                   command("Detalhes", "Detalhes", moveTo(PageId::Details)),
-                   command("Instruções", "Instruções", show(PageId::Instructions))};
+            bar = {fileMenu({closePage, quit}),
+                   command("Detalhes", "Detalhes", 'D', moveTo(PageId::Details)),
+                   command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
             break;
         case PageId::Details:
-            bar = {{"Ficheiro", "Ficheiro", {}, {closePage, quit}},
-                   command("Operações", "Operações", moveTo(PageId::Operations)),
-                   command("Instruções", "Instruções", show(PageId::Instructions))};
+            bar = {fileMenu({closePage, quit}),
+                   command("Operações", "Operações", 'O', moveTo(PageId::Operations)),
+                   command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
             break;
         case PageId::Instructions:
             break;

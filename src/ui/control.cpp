@@ -34,6 +34,9 @@ void Control::setCaption(std::string caption) {
 
 void Control::setVisible(bool visible) {
     if (design_.visible != visible) {
+        if (!visible) {
+            form_.moveFocusOff(*this);
+        }
         design_.visible = visible;
         changed(Change::Visible);
     }
@@ -41,6 +44,9 @@ void Control::setVisible(bool visible) {
 
 void Control::setEnabled(bool enabled) {
     if (design_.enabled != enabled) {
+        if (!enabled) {
+            form_.moveFocusOff(*this);
+        }
         design_.enabled = enabled;
         changed(Change::Enabled);
     }

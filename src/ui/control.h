@@ -94,6 +94,10 @@ class Control {
     // Moves the keyboard focus here; the form remembers which control has it.
     void setFocus();
 
+    // The button that Enter presses while this box has the focus: its calculator's "=".
+    Control* enterTarget() const { return enterTarget_; }
+    void setEnterTarget(Control* button) { enterTarget_ = button; }
+
     void onChange(std::function<void()> handler) { changeHandler_ = std::move(handler); }
     void onClick(std::function<void()> handler) { clickHandler_ = std::move(handler); }
 
@@ -106,6 +110,7 @@ class Control {
     Form& form_;
     ControlDesign design_;
     int stackingOrder_;
+    Control* enterTarget_ = nullptr;
     std::function<void()> changeHandler_;
     std::function<void()> clickHandler_;
 };

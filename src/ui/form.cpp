@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/user.h"
+
 namespace talvera::ui {
 
 Form::Form(std::string name, std::string caption, Size clientSize, Color background)
@@ -32,6 +34,45 @@ Control* Form::find(std::string_view name) const {
     const auto it = std::ranges::find_if(
         controls_, [name](const std::unique_ptr<Control>& c) { return c->name() == name; });
     return it == controls_.end() ? nullptr : it->get();
+}
+
+namespace {
+
+bool within(const Control& control, const Control& ancestor) {
+    for (const Control* c = &control; c != nullptr; c = c->container()) {
+        if (c == &ancestor) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+// The frames around the focus are tried from the innermost out; within one, the search starts
+// after the focused control in the tab order and wraps round, so a step button hands the focus
+// to the next step button of its row, or back to the row's check box.
+void Form::moveFocusOff(const Control& leaving) {
+    if (focused_ == nullptr || !within(*focused_, leaving)) {
+        return;
+    }
+    const auto at = std::ranges::find(tabOrder_, focused_);
+    const std::size_t start =
+        at == tabOrder_.end() ? 0 : static_cast<std::size_t>(at - tabOrder_.begin()) + 1;
+    for (const Control* scope = focused_->container(); scope != nullptr;
+         scope = scope->container()) {
+        if (within(*scope, leaving)) {
+            continue;
+        }
+        for (std::size_t i = 0; i < tabOrder_.size(); ++i) {
+            const Control* candidate = tabOrder_[(start + i) % tabOrder_.size()];
+            if (candidate != focused_ && within(*candidate, *scope) &&
+                !within(*candidate, leaving) && user::canReach(*candidate)) {
+                control(candidate->name()).setFocus();
+                return;
+            }
+        }
+    }
 }
 
 void Form::load() const {

@@ -44,6 +44,10 @@ class Form {
     const Control* focused() const { return focused_; }
     // What a view reports when the user moves the focus: no one is told, the view already shows it.
     void noteFocus(const Control* control) { focused_ = control; }
+    // The control, or a container of it, is about to be hidden or disabled: a focus inside it
+    // moves to the next control that Tab reaches in the same frame, so that it never lands on a
+    // box of another calculator, as it would if the toolkit moved it on by itself.
+    void moveFocusOff(const Control& leaving);
 
     void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
     void load() const;

@@ -12,6 +12,8 @@ struct MenuItem {
     std::string caption;
     std::function<void()> onChoose{};
     std::vector<MenuItem> items{};
+    // The letter of the caption that Alt with it chooses the item by; 0 for none.
+    char accessKey = 0;
 };
 
 }  // namespace talvera::ui

@@ -66,6 +66,26 @@ bool click(Control& control) {
     return true;
 }
 
+bool focus(Control& control) {
+    if (control.kind() == ControlKind::Line || control.kind() == ControlKind::Label ||
+        !canReach(control)) {
+        return false;
+    }
+    control.form().noteFocus(&control);
+    return true;
+}
+
+bool pressEnter(Control& control) {
+    if (!canReach(control)) {
+        return false;
+    }
+    if (control.kind() == ControlKind::Button) {
+        return click(control);
+    }
+    Control* target = control.enterTarget();
+    return control.kind() == ControlKind::TextBox && target != nullptr && click(*target);
+}
+
 bool choose(Form& form, std::string_view caption) {
     const MenuItem* item = findItem(form.menuBar(), caption);
     if (item == nullptr || !item->onChoose) {

@@ -20,6 +20,13 @@ bool type(Control& box, std::string_view text);
 // Clicks a button, or ticks or unticks a check box (which toggles before its handler runs).
 bool click(Control& control);
 
+// Moves the keyboard focus to a control the user can reach.
+bool focus(Control& control);
+
+// Enter on a control: a box presses its calculator's "=", a button is pressed; anything else
+// does nothing.
+bool pressEnter(Control& control);
+
 // Chooses the menu item with that caption, on the menu bar or in one of its drop-downs.
 bool choose(Form& form, std::string_view caption);
 

@@ -1,8 +1,17 @@
 // The Qt binder against real widgets, offscreen, where the scenarios do not reach: geometry and
-// stacking, the context menu, and the message box the program promises. Typing and clicking
-// through widgets are covered by every scenario run with --widgets.
+// stacking, the context menu, the message box the program promises, and the ways other than
+// typing and clicking that a widget changes. Typing and clicking through widgets are covered by
+// every scenario run with --widgets.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -41,6 +50,73 @@ std::unique_ptr<Form> makeForm() {
                .visible = false});
     return form;
 }
+
+// A term box, a read-only result box, a check box and a button, each counting what reaches the
+// model's handlers.
+struct Calculator {
+    std::unique_ptr<Form> form =
+        std::make_unique<Form>("Form9", "TALVERA", talvera::ui::Size{6000, 3000});
+    int changes = 0;
+    int clicks = 0;
+    int ticks = 0;
+
+    Calculator() {
+        Control& term = form->add({.kind = ControlKind::TextBox,
+                                   .name = "AdiçãoN1",
+                                   .place = {150, 150, 915, 330},
+                                   .text = "1"});
+        term.onChange([this] { ++changes; });
+        form->add({.kind = ControlKind::TextBox,
+                   .name = "AdiçãoN3",
+                   .place = {1500, 150, 915, 330},
+                   .text = "11",
+                   .readOnly = true,
+                   .tabStop = false});
+        form->add({.kind = ControlKind::CheckBox,
+                   .name = "PassoAdição",
+                   .place = {150, 900, 2400, 255},
+                   .text = "Um passo de cada vez"})
+            .onClick([this] { ++ticks; });
+        form->add({.kind = ControlKind::Button,
+                   .name = "Adição",
+                   .place = {150, 1500, 315, 315},
+                   .text = "="})
+            .onClick([this] { ++clicks; });
+    }
+};
+
+// What an assistive tool reaches the widget through; a missing one is a broken build of Qt.
+QAccessibleInterface* accessible(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    if (face == nullptr) {
+        qFatal("no accessible interface for %s", qPrintable(widget->objectName()));
+    }
+    return face;
+}
+
+// Drops a text on the box at its left edge, as a drag from another program ends.
+void dropText(QLineEdit* edit, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    const QPointF where(3, edit->height() / 2.0);
+    QDragEnterEvent enter(where.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &enter);
+    QDragMoveEvent move(where.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &move);
+    QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(edit, &drop);
+}
+
+enum class TextSource {
+    AccessibleValue,
+    AccessibleReplace,
+    AccessibleInsert,
+    AccessibleDelete,
+    Paste,
+    Undo,
+    Redo,
+    Drop
+};
 
 // Closes whatever modal window opens, after noting what it showed.
 struct SeenBox {
@@ -133,6 +209,174 @@ class QtBinderTest : public QObject {
         QCOMPARE(texts, (QStringList{"Desfazer", "Refazer", "Cortar", "Copiar", "Colar", "Eliminar",
                                      "Seleccionar tudo"}));
         QCOMPARE(enabledTexts, enabled);
+    }
+
+    // Whatever changes a term box's text, the model holds the same text and its change handler ran.
+    void textReachesModel_data() {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("accessible value") << static_cast<int>(TextSource::AccessibleValue) << "2";
+        QTest::newRow("accessible replace")
+            << static_cast<int>(TextSource::AccessibleReplace) << "2";
+        QTest::newRow("accessible insert")
+            << static_cast<int>(TextSource::AccessibleInsert) << "15";
+        QTest::newRow("accessible delete") << static_cast<int>(TextSource::AccessibleDelete) << "";
+        QTest::newRow("paste") << static_cast<int>(TextSource::Paste) << "7";
+        QTest::newRow("undo") << static_cast<int>(TextSource::Undo) << "1";
+        QTest::newRow("redo") << static_cast<int>(TextSource::Redo) << "15";
+        QTest::newRow("drop") << static_cast<int>(TextSource::Drop) << "61";
+    }
+
+    void textReachesModel() {
+        QFETCH(int, source);
+        QFETCH(QString, expected);
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        window.show();
+        auto* edit = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"));
+        QVERIFY(edit != nullptr);
+        edit->setFocus();
+        edit->end(false);
+        QAccessibleInterface* face = accessible(edit);
+        QAccessibleEditableTextInterface* editable = face->editableTextInterface();
+        QVERIFY(editable != nullptr);
+        switch (static_cast<TextSource>(source)) {
+            case TextSource::AccessibleValue:
+                face->setText(QAccessible::Value, QStringLiteral("2"));
+                break;
+            case TextSource::AccessibleReplace:
+                editable->replaceText(0, 1, QStringLiteral("2"));
+                break;
+            case TextSource::AccessibleInsert:
+                editable->insertText(1, QStringLiteral("5"));
+                break;
+            case TextSource::AccessibleDelete:
+                editable->deleteText(0, 1);
+                break;
+            case TextSource::Paste:
+                QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+                edit->selectAll();
+                edit->paste();
+                break;
+            case TextSource::Undo:
+            case TextSource::Redo:
+                QTest::keyClick(edit, Qt::Key_5);
+                QCOMPARE(calculator.form->control("AdiçãoN1").text(), std::string("15"));
+                edit->undo();
+                if (static_cast<TextSource>(source) == TextSource::Redo) {
+                    QCOMPARE(calculator.form->control("AdiçãoN1").text(), std::string("1"));
+                    edit->redo();
+                }
+                break;
+            case TextSource::Drop:
+                dropText(edit, QStringLiteral("6"));
+                break;
+        }
+        QCOMPARE(edit->text(), expected);
+        QCOMPARE(QString::fromStdString(calculator.form->control("AdiçãoN1").text()), expected);
+        QVERIFY(calculator.changes > 0);
+    }
+
+    // A read-only box refuses an assistive tool's write and shows the model's text again; the
+    // program's own write runs the change handler once, with no echo from the widget.
+    void refusalsAndNoEcho() {
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        window.show();
+        auto* result = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN3"));
+        accessible(result)->setText(QAccessible::Value, QStringLiteral("99"));
+        QCOMPARE(result->text(), QStringLiteral("11"));
+        QCOMPARE(calculator.form->control("AdiçãoN3").text(), std::string("11"));
+
+        calculator.form->control("AdiçãoN1").setText("9");
+        QCOMPARE(calculator.changes, 1);
+        QCOMPARE(qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"))->text(),
+                 QStringLiteral("9"));
+        calculator.form->control("PassoAdição").setChecked(true);
+        QCOMPARE(calculator.ticks, 0);
+    }
+
+    // The accessibility actions tick the box and press the button as a click does.
+    void accessibleActions_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("toggle the check box")
+            << "PassoAdição" << QAccessibleActionInterface::toggleAction();
+        QTest::newRow("press the button") << "Adição" << QAccessibleActionInterface::pressAction();
+    }
+
+    void accessibleActions() {
+        QFETCH(QString, control);
+        QFETCH(QString, action);
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        window.show();
+        QAccessibleActionInterface* actions =
+            accessible(window.widgetFor(control.toStdString()))->actionInterface();
+        QVERIFY(actions != nullptr);
+        QVERIFY(actions->actionNames().contains(action));
+        actions->doAction(action);
+        if (control == QStringLiteral("Adição")) {
+            QTRY_COMPARE(calculator.clicks, 1);
+            return;
+        }
+        QTRY_COMPARE(calculator.ticks, 1);
+        QVERIFY(calculator.form->control("PassoAdição").checked());
+        QVERIFY(qobject_cast<QCheckBox*>(window.widgetFor("PassoAdição"))->isChecked());
+    }
+
+    // Alt with a letter never types into a box; the menus take their access keys from the model,
+    // and F10 opens the bar.
+    void altLettersTypeNothing() {
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        window.show();
+        auto* edit = qobject_cast<QLineEdit*>(window.widgetFor("AdiçãoN1"));
+        QTest::keyClick(edit, Qt::Key_X, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_F, Qt::AltModifier);
+        QCOMPARE(edit->text(), QStringLiteral("1"));
+        QCOMPARE(calculator.changes, 0);
+    }
+
+    void menuAccessKeys_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("drop-down") << "Ficheiro" << QKeySequence(Qt::ALT | Qt::Key_F);
+        QTest::newRow("command of the bar") << "Operações" << QKeySequence(Qt::ALT | Qt::Key_O);
+        QTest::newRow("item of a drop-down")
+            << "Abandonar o programa" << QKeySequence(Qt::ALT | Qt::Key_A);
+    }
+
+    void menuAccessKeys() {
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, keys);
+        Calculator calculator;
+        calculator.form->menuBar() = {
+            {.name = "Ficheiro",
+             .caption = "Ficheiro",
+             .items = {{.name = "AbandonarPrograma",
+                        .caption = "Abandonar o programa",
+                        .accessKey = 'A'}},
+             .accessKey = 'F'},
+            {.name = "Operações", .caption = "Operações", .accessKey = 'O'}};
+        FormWindow window(*calculator.form);
+        window.show();
+        QAction* action = nullptr;
+        for (QAction* candidate : window.findChildren<QAction*>()) {
+            if (QString(candidate->text()).remove(QLatin1Char('&')) == caption) {
+                action = candidate;
+            }
+        }
+        QVERIFY(action != nullptr);
+        QCOMPARE(QKeySequence::mnemonic(action->text()), keys);
+
+        QApplication::setActiveWindow(&window);
+        QTest::keyClick(&window, Qt::Key_F10);
+        QVERIFY(window.menuBar()->activeAction() != nullptr);
+        QCOMPARE(window.menuBar()->activeAction()->text(), QStringLiteral("&Ficheiro"));
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        }
     }
 
     void messageBox_data() {

@@ -1,14 +1,14 @@
 #include "ui/qt/form_window.h"
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 
+#include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/units.h"
-#include "ui/qt/widget_factory.h"
 #include "ui/user.h"
 
 namespace talvera::ui::qt {
@@ -30,6 +30,14 @@ FormWindow::FormWindow(Form& form) : form_(&form) {
     buildControls(canvas);
     applyTabOrder();
     form.addObserver(this);
+    // The form keeps track of the focus, so that it can move it on before the focused control
+    // is disabled or hidden.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+        const auto it = controls_.find(now);
+        if (form_ != nullptr && it != controls_.end()) {
+            form_->noteFocus(it->second);
+        }
+    });
     // The pages are laid out for one size; the window keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -42,16 +50,40 @@ void FormWindow::detach() {
     if (form_ != nullptr) {
         form_->removeObserver(this);
         form_ = nullptr;
+        guard_.detach();
     }
 }
+
+namespace {
+
+// The caption with its access key marked, as Qt shows and registers it: "&Ficheiro".
+QString withAccessKey(const MenuItem& item) {
+    QString text = QString::fromStdString(item.caption);
+    if (item.accessKey != 0) {
+        const auto at = text.indexOf(QLatin1Char(item.accessKey), 0, Qt::CaseInsensitive);
+        if (at >= 0) {
+            text.insert(at, QLatin1Char('&'));
+        }
+    }
+    return text;
+}
+
+}  // namespace
 
 void FormWindow::buildMenus() {
     const auto& items = form_->menuBar();
     if (items.empty()) {
         return;
     }
+    // F10 opens the first menu of the bar, as on other desktops.
+    auto* openBar = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openBar, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) {
+            menuBar()->setActiveAction(menuBar()->actions().first());
+        }
+    });
     auto addAction = [this](auto* target, const MenuItem& item) {
-        QAction* action = target->addAction(QString::fromStdString(item.caption));
+        QAction* action = target->addAction(withAccessKey(item));
         action->setObjectName(QString::fromStdString(item.name));
         connect(action, &QAction::triggered, this, [this, caption = item.caption] {
             if (form_ != nullptr) {
@@ -64,7 +96,9 @@ void FormWindow::buildMenus() {
             addAction(menuBar(), item);
             continue;
         }
-        QMenu* menu = menuBar()->addMenu(QString::fromStdString(item.caption));
+        QMenu* menu = menuBar()->addMenu(withAccessKey(item));
+        // A drop-down is a window of its own: it takes the zoomed font from the page.
+        menu->setAttribute(Qt::WA_WindowPropagation);
         menu->setObjectName(QString::fromStdString(item.name));
         for (const MenuItem& inner : item.items) {
             addAction(menu, inner);
@@ -76,26 +110,9 @@ void FormWindow::buildControls(QWidget* canvas) {
     for (const auto& control : form_->controls()) {
         const Control* container = control->container();
         QWidget* parent = container == nullptr ? canvas : widgets_.at(container);
-        QWidget* widget = createWidget(*control, parent);
+        QWidget* widget = bindControl(*control, parent, scale_, guard_);
         widgets_.emplace(control.get(), widget);
-        forwardUserActions(*control, widget);
-    }
-}
-
-void FormWindow::forwardUserActions(Control& control, QWidget* widget) {
-    // Whatever the model refuses, the widget is set back to what the model holds.
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        connect(edit, &QLineEdit::textEdited, this, [this, &control, edit](const QString& text) {
-            if (form_ != nullptr && !user::type(control, text.toStdString())) {
-                mirror(edit, control, Change::Text);
-            }
-        });
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        connect(button, &QAbstractButton::clicked, this, [this, &control, button] {
-            if (form_ != nullptr && !user::click(control)) {
-                mirror(button, control, Change::Checked);
-            }
-        });
+        controls_.emplace(widget, control.get());
     }
 }
 
@@ -111,7 +128,7 @@ void FormWindow::applyTabOrder() {
 }
 
 void FormWindow::controlChanged(const Control& control, Change what) {
-    mirror(widgets_.at(&control), control, what);
+    mirror(widgets_.at(&control), control, what, scale_, guard_);
 }
 
 QWidget* FormWindow::widgetFor(std::string_view controlName) const {
@@ -123,7 +140,8 @@ QAction* FormWindow::menuAction(std::string_view caption) const {
     const QString wanted =
         QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     for (QAction* action : findChildren<QAction*>()) {
-        if (action->text() == wanted && action->menu() == nullptr) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == wanted &&
+            action->menu() == nullptr) {
             return action;
         }
     }

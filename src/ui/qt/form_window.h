@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "ui/form.h"
+#include "ui/qt/echo_guard.h"
+#include "ui/qt/units.h"
 
 class QAction;
 
@@ -33,11 +35,13 @@ class FormWindow : public QMainWindow, private FormObserver {
     void controlChanged(const Control& control, Change what) override;
     void buildMenus();
     void buildControls(QWidget* canvas);
-    void forwardUserActions(Control& control, QWidget* widget);
     void applyTabOrder();
 
     Form* form_;
+    Scale scale_;
+    EchoGuard guard_;
     std::unordered_map<const Control*, QWidget*> widgets_;
+    std::unordered_map<const QWidget*, const Control*> controls_;
 };
 
 }  // namespace talvera::ui::qt

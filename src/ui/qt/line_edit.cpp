@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <memory>
 
@@ -11,6 +12,17 @@ namespace talvera::ui::qt {
 void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
     const std::unique_ptr<QMenu> menu(createPortugueseMenu());
     menu->exec(event->globalPos());
+}
+
+// Alt with a letter is for the menus, never a letter in the box; AltGr, which some keyboards
+// report as Ctrl+Alt, still types its characters.
+void LineEdit::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 QMenu* LineEdit::createPortugueseMenu() {

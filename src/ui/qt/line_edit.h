@@ -17,6 +17,7 @@ class LineEdit : public QLineEdit {
 
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace talvera::ui::qt

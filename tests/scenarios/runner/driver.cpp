@@ -94,6 +94,31 @@ bool Driver::ended() const {
     return program_ && program_->ended();
 }
 
+void Driver::focus(std::string_view form, std::string_view name) {
+    ui::user::focus(control(form, name));
+    settle();
+}
+
+void Driver::press(std::string_view form, std::string_view name, std::string_view key) {
+    ui::Control& target = control(form, name);
+    if (!ui::user::focus(target)) {
+        return;
+    }
+    if (key == "Return" || key == "Enter") {
+        ui::user::pressEnter(target);
+    } else if (key == "space") {
+        ui::user::click(target);
+    } else {
+        throw ScenarioError("no key named " + std::string(key));
+    }
+    settle();
+}
+
+std::string Driver::focused(std::string_view form) {
+    const ui::Control* control = openForm(form).focused();
+    return control == nullptr ? std::string() : control->name();
+}
+
 std::unique_ptr<Driver> makeModelDriver() {
     return std::make_unique<Driver>();
 }

@@ -3,7 +3,6 @@
 // widgets offscreen. Prints each failure and then "N passed, N failed"; exits non-zero when any
 // file failed.
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
 #include <fstream>
@@ -13,6 +12,7 @@
 
 #include "driver.h"
 #include "runner.h"
+#include "ui/qt/program_style.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         app = std::make_unique<QApplication>(argc, argv);
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        talvera::ui::qt::installProgramStyle(*app);
         QApplication::setQuitOnLastWindowClosed(false);
         startModalWatchdog(*app, strayModal);
     }

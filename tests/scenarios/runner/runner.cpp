@@ -64,6 +64,9 @@ class Run {
         const std::string& verb = w[0];
         static const std::map<std::string, std::size_t, std::less<>> arities{
             {"start", 1}, {"menu", 2}, {"type", 3}, {"click", 2}, {"close", 1}};
+        if (keyboard(step)) {
+            return;
+        }
         const auto known = arities.find(verb);
         if (known == arities.end()) {
             throw ScenarioError("unknown line " + quoted(verb));
@@ -95,6 +98,8 @@ class Run {
             const std::string found =
                 what == "text" ? driver_.text(window_, w[2]) : driver_.caption(window_, w[2]);
             check(step, what + " of " + w[2] + " " + quoted(w[3]), found == w[3], quoted(found));
+        } else if (what == "focused") {
+            expectFocused(step);
         } else if (what == "ended") {
             arity(step, 2);
             check(step, "the program to have ended", driver_.ended(), "it still runs");
@@ -105,6 +110,30 @@ class Run {
         } else {
             flag(step, what);
         }
+    }
+
+    // focus NAME; key NAME Return|Enter|space. False for a verb that is not the keyboard's.
+    bool keyboard(const Step& step) {
+        const Words& w = step.words;
+        if (w[0] == "focus") {
+            arity(step, 2);
+            expectNoMessages(step);
+            driver_.focus(window_, w[1]);
+        } else if (w[0] == "key") {
+            arity(step, 3);
+            expectNoMessages(step);
+            driver_.press(window_, w[1], w[2]);
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void expectFocused(const Step& step) {
+        arity(step, 3);
+        const std::string found = driver_.focused(window_);
+        check(step, "the focus on " + step.words[2], found == step.words[2],
+              found.empty() ? "no focus" : "it on " + found);
     }
 
     void flag(const Step& step, const std::string& what) {

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <map>
 
 #include "driver.h"
 #include "ui/qt/window_manager.h"
@@ -128,6 +129,39 @@ class WidgetDriver : public Driver {
                                                          : " is closed but its window shows"));
         }
         return windowShown;
+    }
+
+    void focus(std::string_view form, std::string_view name) override {
+        QWidget* target = widget(form, name);
+        if (!reachable(target)) {
+            return;
+        }
+        ui::qt::FormWindow& shown = window(form);
+        shown.activateWindow();
+        QApplication::setActiveWindow(&shown);
+        target->setFocus(Qt::OtherFocusReason);
+        settle();
+    }
+
+    void press(std::string_view form, std::string_view name, std::string_view key) override {
+        static const std::map<std::string_view, Qt::Key> keys{
+            {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"space", Qt::Key_Space}};
+        const auto known = keys.find(key);
+        if (known == keys.end()) {
+            throw ScenarioError("no key named " + std::string(key));
+        }
+        QWidget* target = widget(form, name);
+        if (!reachable(target)) {
+            return;
+        }
+        focus(form, name);
+        QTest::keyClick(target, known->second);
+        settle();
+    }
+
+    std::string focused(std::string_view form) override {
+        const QWidget* focus = window(form).focusWidget();
+        return focus == nullptr ? std::string() : focus->objectName().toStdString();
     }
 
   protected:

@@ -1,0 +1,72 @@
+#include <QFrame>
+#include <QGroupBox>
+
+#include "ui/form.h"
+#include "ui/qt/kind_binding.h"
+#include "ui/qt/widget_look.h"
+
+namespace talvera::ui::qt {
+
+namespace {
+
+// The caption sits on the top border, as the pages were drawn.
+QString titledLook(const Scale& scale) {
+    return QStringLiteral(
+               "QGroupBox { border: %1px solid #a0a0a0; border-radius: %2px; margin-top: 0.5em; }"
+               "QGroupBox::title { subcontrol-origin: margin; left: %3px; padding: 0 %2px; }")
+        .arg(scale.pixels(1))
+        .arg(scale.pixels(2))
+        .arg(scale.pixels(8));
+}
+
+QWidget* createTitled(const Control& control, QWidget* parent, const Scale& scale) {
+    auto* box = new QGroupBox(parent);
+    setColor(box, QPalette::WindowText, control.design().foreground);
+    box->setStyleSheet(titledLook(scale));
+    return box;
+}
+
+void showTitle(QWidget* widget, const Control& control) {
+    qobject_cast<QGroupBox*>(widget)->setTitle(QString::fromStdString(control.caption()));
+}
+
+void rescaleTitled(QWidget* widget, const Control& /*control*/, const Scale& scale) {
+    widget->setStyleSheet(titledLook(scale));
+}
+
+QWidget* createPlain(const Control& control, QWidget* parent, const Scale& scale) {
+    if (control.design().border == Border::None) {
+        // A borderless panel must hide what lies beneath it, in the form's own colour.
+        auto* panel = new QWidget(parent);
+        panel->setAutoFillBackground(true);
+        setColor(panel, QPalette::Window, control.form().background());
+        return panel;
+    }
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(control.design().border == Border::Sunken ? QFrame::Sunken
+                                                                    : QFrame::Plain);
+    frame->setLineWidth(scale.pixels(1));
+    return frame;
+}
+
+void rescalePlain(QWidget* widget, const Control& control, const Scale& scale) {
+    if (control.design().border != Border::None) {
+        qobject_cast<QFrame*>(widget)->setLineWidth(scale.pixels(1));
+    }
+}
+
+}  // namespace
+
+const KindBinding& frameBinding() {
+    static const KindBinding binding{.create = createPlain, .rescale = rescalePlain};
+    return binding;
+}
+
+const KindBinding& titledFrameBinding() {
+    static const KindBinding binding{
+        .create = createTitled, .showText = showTitle, .rescale = rescaleTitled};
+    return binding;
+}
+
+}  // namespace talvera::ui::qt

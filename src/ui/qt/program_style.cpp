@@ -1,0 +1,108 @@
+#include "ui/qt/program_style.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace talvera::ui::qt {
+
+namespace {
+
+// Black against the light faces, grey buttons and white boxes of the pages.
+const QColor focusColor(0, 0, 0);
+
+// At least two pixels, and thicker as the zoom makes the text larger.
+int focusWidth(const QStyleOption& option) {
+    return std::max(2, option.fontMetrics.height() / 8);
+}
+
+void drawFocusFrame(const QStyleOption& option, QPainter* painter) {
+    const int width = focusWidth(option);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(QPen(focusColor, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->setBrush(Qt::NoBrush);
+    const int inset = width / 2;
+    painter->drawRect(option.rect.adjusted(inset, inset, -inset - (width % 2 == 0 ? 0 : 1),
+                                           -inset - (width % 2 == 0 ? 0 : 1)));
+    painter->restore();
+}
+
+}  // namespace
+
+ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const {
+    switch (hint) {
+        case SH_UnderlineShortcut:
+            return altHeld_ ? 1 : 0;
+        case SH_MenuBar_AltKeyNavigation:
+            return 1;
+        default:
+            break;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    switch (element) {
+        case PE_FrameFocusRect:
+            // Buttons and check boxes ask for this whenever they have the focus.
+            drawFocusFrame(*option, painter);
+            return;
+        case PE_FrameLineEdit:
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            if (option->state.testFlag(State_HasFocus)) {
+                drawFocusFrame(*option, painter);
+            }
+            return;
+        default:
+            break;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+bool ProgramStyle::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (const auto* key = dynamic_cast<const QKeyEvent*>(event);
+                key != nullptr && key->key() == Qt::Key_Alt) {
+                setAltHeld(event->type() == QEvent::KeyPress);
+            }
+            break;
+        case QEvent::ApplicationDeactivate:
+        case QEvent::WindowDeactivate:
+            setAltHeld(false);
+            break;
+        default:
+            break;
+    }
+    return QProxyStyle::eventFilter(watched, event);
+}
+
+void ProgramStyle::setAltHeld(bool held) {
+    if (altHeld_ == held) {
+        return;
+    }
+    altHeld_ = held;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (qobject_cast<QMenuBar*>(widget) != nullptr || qobject_cast<QMenu*>(widget) != nullptr) {
+            widget->update();
+        }
+    }
+}
+
+void installProgramStyle(QApplication& app) {
+    auto* style = new ProgramStyle;
+    QApplication::setStyle(style);
+    app.installEventFilter(style);
+}
+
+}  // namespace talvera::ui::qt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QProxyStyle>
+
+class QApplication;
+
+namespace talvera::ui::qt {
+
+// The program's look over Fusion: a focus frame that a pupil sees from the back of the room, and
+// the menus' access keys underlined only while Alt is held, so the captions look as designed.
+class ProgramStyle : public QProxyStyle {
+  public:
+    ProgramStyle();
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void setAltHeld(bool held);
+
+    bool altHeld_ = false;
+};
+
+// Sets the program's style on the application and lets it watch the Alt key.
+void installProgramStyle(QApplication& app);
+
+}  // namespace talvera::ui::qt
