@@ -11,6 +11,7 @@ inline constexpr std::string_view appTitle = "TALVERA";
 inline constexpr std::string_view capacity = "Foi excedida a capacidade do programa.";
 inline constexpr std::string_view divisorArgument = "Erro XXX";
 inline constexpr std::string_view negativeDenominators = "Não pode haver denominadores negativos.";
+inline constexpr std::string_view divisionByZero = "Não é possível dividir por zero.";
 
 // The four operations of the Operations page.
 inline constexpr core::TermMessages operationsPlural{

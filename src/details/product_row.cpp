@@ -15,12 +15,12 @@ const ProductRules multiplication{
     .productHasOwnStep = false,
 };
 
-// Multiplies by the inverted second fraction; a second numerator of 0 is not refused, and the
-// reduction then fails on the zero denominator.
+// Multiplies by the inverted second fraction, which needs a numerator other than 0.
 const ProductRules division{
     .form = [](const core::Fraction& a, const core::Fraction& b) { return a / b; },
     .panelSpot = {7500, 360},
     .productHasOwnStep = true,
+    .refusesZeroSecondNumerator = true,
 };
 
 }  // namespace rules
@@ -49,6 +49,10 @@ StageEnd ProductRow::formProduct() {
     const auto terms =
         common::readTerms(controls_.row.terms, common::messages::detailsProduct, messenger_);
     if (!terms) {
+        return StageEnd::Stopped;
+    }
+    if (rules_.refusesZeroSecondNumerator && (*terms)[2].isZero()) {
+        messenger_.inform(common::messages::divisionByZero);
         return StageEnd::Stopped;
     }
     if (controls_.inverted) {

@@ -15,6 +15,8 @@ struct ProductRules {
     // Division shows its inverted line at step 1 and the product at step 2; multiplication
     // shows the product at step 1.
     bool productHasOwnStep = false;
+    // Division refuses a second fraction whose numerator is 0, before any box is written.
+    bool refusesZeroSecondNumerator = false;
 };
 
 namespace rules {

@@ -39,11 +39,12 @@ const FractionTaskRules multiplication{
     .style = ResultStyle::PositiveWrite,
 };
 
-// Multiplies by the inverted second fraction; its numerator is not checked for zero.
+// Multiplies by the inverted second fraction, which needs a numerator other than 0.
 const FractionTaskRules division{
     .messages = &common::messages::operationsPlural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) / second(t); },
     .style = ResultStyle::PositiveWrite,
+    .refusesZeroSecondNumerator = true,
 };
 
 const FractionTaskRules simplification{
@@ -66,6 +67,10 @@ void FractionTask::calculate() const {
     common::runTrapped(messenger_, [this] {
         const auto terms = common::readTerms(controls_.terms, *rules_.messages, messenger_);
         if (!terms) {
+            return;
+        }
+        if (rules_.refusesZeroSecondNumerator && (*terms)[2].isZero()) {
+            messenger_.inform(common::messages::divisionByZero);
             return;
         }
         const core::Fraction combined = rules_.combine(*terms);

@@ -21,10 +21,12 @@ struct FractionTaskControls {
 
 // What makes one fraction task differ from another.
 struct FractionTaskRules {
-    const core::TermMessages* messages;
+    const core::TermMessages* messages = nullptr;
     // The unreduced result from the converted terms.
-    core::Fraction (*combine)(std::span<const core::Decimal> terms);
-    ResultStyle style;
+    core::Fraction (*combine)(std::span<const core::Decimal> terms) = nullptr;
+    ResultStyle style = ResultStyle::AlwaysWrite;
+    // Division refuses a second fraction whose numerator is 0, before anything is written.
+    bool refusesZeroSecondNumerator = false;
 };
 
 namespace rules {

@@ -27,6 +27,8 @@ inline constexpr std::string_view noIntegerPart =
 inline constexpr std::string_view tooManyPoints =
     "A dízima não pode ter mais de um ponto decimal nem conter reticências.";
 inline constexpr std::string_view ellipsis = "…";
+inline constexpr std::string_view notDecimalNotation =
+    "A dízima só pode ter algarismos, um ponto decimal e o período entre parênteses.";
 inline constexpr std::string_view afterPeriod = "A dízima não pode ter elementos após o período.";
 inline constexpr std::string_view tooManyPrefix = "A dízima tem ";
 inline constexpr std::string_view tooManyOpenings =

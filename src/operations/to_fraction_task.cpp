@@ -8,6 +8,8 @@
 #include "core/capacity_error.h"
 #include "core/fixed_width.h"
 #include "core/number_reading.h"
+#include "operations/decimal_notation.h"
+#include "operations/finite_decimal.h"
 #include "operations/operations_texts.h"
 
 namespace talvera::operations {
@@ -20,10 +22,6 @@ std::string without(std::string_view text, char mark) {
     return result;
 }
 
-core::Decimal leadingDecimal(std::string_view text) {
-    return *core::Decimal::parse(core::leadingNumberText(text));
-}
-
 // Beyond 10^28 this throws, as the value no longer fits the scaled decimal.
 core::Decimal powerOfTen(std::size_t exponent) {
     const core::Decimal ten = core::Decimal::fromInteger(10);
@@ -32,17 +30,6 @@ core::Decimal powerOfTen(std::size_t exponent) {
         power = power * ten;
     }
     return power;
-}
-
-// Characters, not bytes: a letter such as "ç" counts once.
-std::size_t characterCount(std::string_view text) {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; }));
-}
-
-core::Fraction finiteFraction(const std::string& input) {
-    const std::size_t digitsAfterPoint = characterCount(input.substr(input.find('.') + 1));
-    return {leadingDecimal(without(input, '.')), powerOfTen(digitsAfterPoint)};
 }
 
 // integer part i, non-repeating digits A and period P: the value is
@@ -81,7 +68,8 @@ std::size_t count(std::string_view text, char mark) {
 }  // namespace
 
 core::Fraction decimalToFraction(const std::string& input) {
-    return input.find('(') == std::string::npos ? finiteFraction(input) : repeatingFraction(input);
+    return input.find('(') == std::string::npos ? finiteDecimalFraction(input)
+                                                : repeatingFraction(input);
 }
 
 ToFractionTask::ToFractionTask(ToFractionControls controls, const common::Messenger& messenger)
@@ -157,6 +145,10 @@ void ToFractionTask::convert() const {
             writeScratch(input);
         }
         if (!checkMarks(input)) {
+            return;
+        }
+        if (!isDecimalNotation(input)) {
+            messenger_.inform(texts::notDecimalNotation);
             return;
         }
         const core::Fraction fraction = decimalToFraction(input);

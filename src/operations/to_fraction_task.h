@@ -30,8 +30,8 @@ class ToFractionTask {
     const common::Messenger& messenger_;
 };
 
-// The unreduced fraction of a checked input (one point, at most one "(" after it, nothing after
-// a ")"). Throws CapacityError where the program's capacity ends.
+// The fraction of a checked input (isDecimalNotation): unreduced where it fits, reduced where
+// only that fits. Throws CapacityError where the program's capacity ends.
 core::Fraction decimalToFraction(const std::string& input);
 
 }  // namespace talvera::operations
