@@ -1,5 +1,7 @@
 #include "ui/qt/widget_factory.h"
 
+#include <limits>
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -88,9 +90,8 @@ QWidget* createTextBox(const Control& control, QWidget* parent) {
     const ControlDesign& design = control.design();
     auto* edit = new LineEdit(parent);
     edit->setReadOnly(design.readOnly);
-    if (design.maxLength > 0) {
-        edit->setMaxLength(design.maxLength);
-    }
+    // No maximum means none: Qt's own default would cut a text at 32767 characters.
+    edit->setMaxLength(design.maxLength > 0 ? design.maxLength : std::numeric_limits<int>::max());
     edit->setAlignment(toQtAlignment(design.alignment));
     // Result boxes keep the caret for scrolling through long numbers, but Tab passes them by.
     edit->setFocusPolicy(design.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
