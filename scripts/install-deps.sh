@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing TALVERA need.
 # Idempotent: it asks apt only for what dpkg does not already report as installed.
+#   --fuzz      also clang and its libFuzzer runtime, for `make fuzz`
+#   --coverage  also gcovr, for `make coverage`
 set -eu
 
 packages="
@@ -9,6 +11,14 @@ packages="
   clang-format
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core fontconfig
 "
+
+for option in "$@"; do
+    case "$option" in
+        --fuzz) packages="$packages clang libclang-rt-dev" ;;
+        --coverage) packages="$packages gcovr" ;;
+        *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for p in $packages; do
