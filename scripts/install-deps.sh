@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing TALVERA need.
 # Idempotent: it asks apt only for what dpkg does not already report as installed.
-#   --package  also what building and checking the Debian package needs (`make deb`)
+#   --package   also what building and checking the Debian package needs (`make deb`)
+#   --fuzz      also clang and its libFuzzer runtime, for `make fuzz`
+#   --coverage  also gcovr, for `make coverage`
 set -eu
 
 packages="
@@ -14,6 +16,8 @@ packages="
 for option in "$@"; do
     case "$option" in
         --package) packages="$packages build-essential debhelper dpkg-dev lintian desktop-file-utils appstream" ;;
+        --fuzz) packages="$packages clang libclang-rt-dev" ;;
+        --coverage) packages="$packages gcovr" ;;
         *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
     esac
 done

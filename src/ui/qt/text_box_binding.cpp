@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "ui/qt/kind_binding.h"
 #include "ui/qt/line_edit.h"
 #include "ui/qt/widget_look.h"
@@ -11,9 +13,8 @@ QWidget* create(const Control& control, QWidget* parent, const Scale& /*scale*/)
     const ControlDesign& design = control.design();
     auto* edit = new LineEdit(parent);
     edit->setReadOnly(design.readOnly);
-    if (design.maxLength > 0) {
-        edit->setMaxLength(design.maxLength);
-    }
+    // No maximum means none: Qt's own default would cut a text at 32767 characters.
+    edit->setMaxLength(design.maxLength > 0 ? design.maxLength : std::numeric_limits<int>::max());
     edit->setAlignment(toQtAlignment(design.alignment));
     // Result boxes keep the caret for scrolling through long numbers, but Tab passes them by.
     edit->setFocusPolicy(design.tabStop ? Qt::StrongFocus : Qt::ClickFocus);

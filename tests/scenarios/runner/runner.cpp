@@ -1,5 +1,6 @@
 #include "runner.h"
 
+#include <charconv>
 #include <functional>
 #include <map>
 
@@ -63,7 +64,8 @@ class Run {
         const Words& w = step.words;
         const std::string& verb = w[0];
         static const std::map<std::string, std::size_t, std::less<>> arities{
-            {"start", 1}, {"menu", 2}, {"type", 3}, {"click", 2}, {"close", 1}};
+            {"start", 1},         {"menu", 2},  {"type", 3},
+            {"type-repeated", 4}, {"click", 2}, {"close", 1}};
         if (keyboard(step)) {
             return;
         }
@@ -80,11 +82,28 @@ class Run {
             driver_.chooseMenu(window_, w[1]);
         } else if (verb == "type") {
             driver_.type(window_, w[1], w[2]);
+        } else if (verb == "type-repeated") {
+            driver_.type(window_, w[1], repeated(w[2], w[3]));
         } else if (verb == "click") {
             driver_.click(window_, w[1]);
         } else {
             driver_.close(window_);
         }
+    }
+
+    // TEXT written COUNT times over, for long texts a line could not hold.
+    static std::string repeated(const std::string& text, const std::string& count) {
+        std::size_t times = 0;
+        const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), times);
+        if (error != std::errc{} || end != count.data() + count.size()) {
+            throw ScenarioError(quoted(count) + " is not a count");
+        }
+        std::string result;
+        result.reserve(text.size() * times);
+        for (std::size_t i = 0; i < times; ++i) {
+            result += text;
+        }
+        return result;
     }
 
     void expect(const Step& step) {
@@ -100,6 +119,11 @@ class Run {
             check(step, what + " of " + w[2] + " " + quoted(w[3]), found == w[3], quoted(found));
         } else if (what == "focused") {
             expectFocused(step);
+        } else if (what == "text-repeated") {
+            arity(step, 5);
+            const std::string found = driver_.text(window_, w[2]);
+            check(step, "text of " + w[2] + " " + quoted(w[3]) + " " + w[4] + " times",
+                  found == repeated(w[3], w[4]), std::to_string(found.size()) + " bytes");
         } else if (what == "ended") {
             arity(step, 2);
             check(step, "the program to have ended", driver_.ended(), "it still runs");

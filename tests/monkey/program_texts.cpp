@@ -1,0 +1,80 @@
+#include "program_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/messages.h"
+#include "details/details_texts.h"
+#include "operations/operations_texts.h"
+
+namespace talvera::monkey {
+
+namespace {
+
+bool isCount(std::string_view text) {
+    return !text.empty() && text.front() != '0' &&
+           std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "A dízima tem N parenteses ...", N a count of 2 or more.
+bool isParenthesesCount(std::string_view text) {
+    namespace texts = operations::texts;
+    if (!text.starts_with(texts::tooManyPrefix)) {
+        return false;
+    }
+    text.remove_prefix(texts::tooManyPrefix.size());
+    for (const std::string_view ending : {texts::tooManyOpenings, texts::tooManyClosings}) {
+        if (text.ends_with(ending)) {
+            text.remove_suffix(ending.size());
+            return isCount(text) && text != "1";
+        }
+    }
+    return false;
+}
+
+void addTermMessages(std::vector<std::string_view>& known, const core::TermMessages& messages) {
+    known.insert(known.end(), {messages.notNumeric, messages.notWhole, messages.zeroDenominator});
+    if (messages.emptyTerm) {
+        known.push_back(*messages.emptyTerm);
+    }
+    if (messages.negativeDenominator) {
+        known.push_back(*messages.negativeDenominator);
+    }
+}
+
+std::vector<std::string_view> knownMessages() {
+    namespace common = common::messages;
+    namespace operations = operations::texts;
+    std::vector<std::string_view> known{
+        common::capacity,
+        common::divisorArgument,
+        common::negativeDenominators,
+        common::divisionByZero,
+        operations::decimalNotNumeric,
+        operations::decimalZeroDenominator,
+        operations::noDecimalPart,
+        operations::noIntegerPart,
+        operations::tooManyPoints,
+        operations::afterPeriod,
+        operations::notDecimalNotation,
+        details::texts::stepModeRefusal,
+    };
+    for (const core::TermMessages* set :
+         {&common::operationsPlural, &common::operationsSingular, &common::comparison,
+          &common::detailsProduct, &common::detailsSum}) {
+        addTermMessages(known, *set);
+    }
+    return known;
+}
+
+}  // namespace
+
+ProgramTexts::ProgramTexts() : known_(knownMessages()) {}
+
+bool ProgramTexts::contains(std::string_view text) const {
+    return std::ranges::find(known_, text) != known_.end() || isParenthesesCount(text);
+}
+
+}  // namespace talvera::monkey

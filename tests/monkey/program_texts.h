@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace talvera::monkey {
+
+// The message box texts the program itself words: the shared messages, each page's own, and the
+// conversion's counts of parentheses.
+class ProgramTexts {
+  public:
+    ProgramTexts();
+    bool contains(std::string_view text) const;
+
+  private:
+    std::vector<std::string_view> known_;
+};
+
+}  // namespace talvera::monkey
