@@ -41,8 +41,10 @@ lint: build
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Every page at 100 % and at 200 %, on a virtual 1080p screen.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/talvera-screenshots screenshots
+	QT_QPA_PLATFORM=offscreen:configfile=tools/offscreen-1080p.json \
+		./$(BUILD_DIR)/talvera-screenshots screenshots 100 200
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

@@ -16,7 +16,8 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     talvera::ui::qt::MessageBoxDialogs dialogs;
-    talvera::ui::qt::WindowManager windows;
+    talvera::ui::qt::SettingsZoomMemory zoomMemory;
+    talvera::ui::qt::WindowManager windows(&zoomMemory);
     talvera::shell::Program program(dialogs, &windows);
     program.start();
     return QApplication::exec();

@@ -10,16 +10,19 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/units.h"
 #include "ui/user.h"
+#include "ui/zoom.h"
 
 namespace talvera::ui::qt {
 
-FormWindow::FormWindow(Form& form) : form_(&form) {
+FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
 
+    applyFont();
     auto* canvas = new QWidget(this);
+    canvas_ = canvas;
     canvas->setObjectName(QStringLiteral("canvas"));
-    canvas->setFixedSize(toPixels(form.clientSize()));
+    canvas->setFixedSize(scale_.toPixels(clientSize_));
     canvas->setAutoFillBackground(true);
     QPalette palette = canvas->palette();
     palette.setColor(QPalette::Window, toQColor(form.background()));
@@ -69,6 +72,43 @@ QString withAccessKey(const MenuItem& item) {
 }
 
 }  // namespace
+
+// The window's font is the application's at the zoom; every control without a designed font, the
+// menus and the message boxes over the window take it from here.
+void FormWindow::applyFont() {
+    QFont font = QApplication::font();
+    if (scale_.percent() != zoom::normal) {
+        font.setPointSizeF(scale_.points(font.pointSizeF()));
+    }
+    setFont(font);
+}
+
+QSize FormWindow::sizeAt(int percent) const {
+    QSize size = Scale(percent).toPixels(clientSize_);
+    if (const QWidget* bar = menuWidget()) {
+        size.rheight() += bar->sizeHint().height() * percent / scale_.percent();
+    }
+    return size;
+}
+
+void FormWindow::setZoom(int percent) {
+    if (percent == scale_.percent()) {
+        return;
+    }
+    scale_ = Scale(percent);
+    // One paint at the end instead of one per widget.
+    setUpdatesEnabled(false);
+    applyFont();
+    canvas_->setFixedSize(scale_.toPixels(clientSize_));
+    if (form_ != nullptr) {
+        // In the order the controls were added, so that a container is done before what it holds.
+        for (const auto& control : form_->controls()) {
+            rescale(widgets_.at(control.get()), *control, scale_);
+        }
+    }
+    setUpdatesEnabled(true);
+    adjustSize();
+}
 
 void FormWindow::buildMenus() {
     const auto& items = form_->menuBar();
