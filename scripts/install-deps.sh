@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building, running and testing TALVERA need.
 # Idempotent: it asks apt only for what dpkg does not already report as installed.
+#   --atspi  also what tools/atspi-probe.py needs to drive the program through the desktop
+#            accessibility bus under a virtual X server; building and testing never need it.
 set -eu
 
 packages="
@@ -9,6 +11,9 @@ packages="
   clang-format
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core fontconfig
 "
+if [ "${1:-}" = "--atspi" ]; then
+    packages="$packages xvfb xdotool dbus-x11 at-spi2-core python3-pyatspi openbox qt6-qpa-plugins"
+fi
 
 missing=""
 for p in $packages; do

@@ -5,9 +5,11 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
+#include <algorithm>
 
 #include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/kind_binding.h"
 #include "ui/qt/units.h"
 #include "ui/user.h"
 #include "ui/zoom.h"
@@ -31,6 +33,14 @@ FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()
 
     buildMenus();
     buildControls(canvas);
+    // One style sheet for all titled frames of the page, so that a zoom step polishes the page
+    // once instead of once per frame; a page without them keeps the plain style.
+    titled_ = std::ranges::any_of(form.controls(), [](const auto& control) {
+        return control->kind() == ControlKind::Frame && control->design().border == Border::Titled;
+    });
+    if (titled_) {
+        canvas->setStyleSheet(titledFrameLook(scale_));
+    }
     applyTabOrder();
     form.addObserver(this);
     // The form keeps track of the focus, so that it can move it on before the focused control
@@ -105,6 +115,10 @@ void FormWindow::setZoom(int percent) {
         for (const auto& control : form_->controls()) {
             rescale(widgets_.at(control.get()), *control, scale_);
         }
+    }
+    // Last, so that the page is polished once, with its final fonts.
+    if (titled_) {
+        canvas_->setStyleSheet(titledFrameLook(scale_));
     }
     setUpdatesEnabled(true);
     adjustSize();

@@ -48,6 +48,7 @@ class FormWindow : public QMainWindow, private FormObserver {
     Form* form_;
     Size clientSize_;
     QWidget* canvas_ = nullptr;
+    bool titled_ = false;
     Scale scale_;
     EchoGuard guard_;
     std::unordered_map<const Control*, QWidget*> widgets_;

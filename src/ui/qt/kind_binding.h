@@ -32,6 +32,9 @@ struct KindBinding {
     void (*listen)(QWidget* widget, Control& control, EchoGuard& guard) = nullptr;
 };
 
+// The look of every titled frame of a page at a zoom, set once on the page.
+QString titledFrameLook(const Scale& scale);
+
 const KindBinding& labelBinding();
 const KindBinding& textBoxBinding();
 const KindBinding& buttonBinding();

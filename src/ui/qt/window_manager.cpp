@@ -91,9 +91,10 @@ void WindowManager::addZoomKeys(FormWindow* window) {
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), &WindowManager::zoomOut},
         {QKeySequence(Qt::CTRL | Qt::Key_0), &WindowManager::zoomToNormal},
     }};
-    for (const auto& [sequence, act] : keys) {
-        auto* shortcut = new QShortcut(sequence, window);
-        QObject::connect(shortcut, &QShortcut::activated, window, [this, act] { (this->*act)(); });
+    for (const auto& key : keys) {
+        auto* shortcut = new QShortcut(key.first, window);
+        QObject::connect(shortcut, &QShortcut::activated, window,
+                         [this, act = key.second] { (this->*act)(); });
     }
 }
 
