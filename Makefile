@@ -72,8 +72,10 @@ lint: build
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Every page at 100 % and at 200 %, on a virtual 1080p screen.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/talvera-screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen:configfile=tools/offscreen-1080p.json \
+		./$(BUILD_DIR)/talvera-screenshots docs/screenshots 100 200
 
 # The Debian package, in dist/; `sudo apt install ./dist/talvera_*.deb` installs it.
 deb:

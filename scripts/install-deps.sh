@@ -4,6 +4,8 @@
 #   --package   also what building and checking the Debian package needs (`make deb`)
 #   --fuzz      also clang and its libFuzzer runtime, for `make fuzz`
 #   --coverage  also gcovr, for `make coverage`
+#   --atspi     also what tools/atspi-probe.py needs to drive the program through the desktop
+#               accessibility bus under a virtual X server; building and testing never need it.
 set -eu
 
 packages="
@@ -18,6 +20,7 @@ for option in "$@"; do
         --package) packages="$packages build-essential debhelper dpkg-dev lintian desktop-file-utils appstream" ;;
         --fuzz) packages="$packages clang libclang-rt-dev" ;;
         --coverage) packages="$packages gcovr" ;;
+        --atspi) packages="$packages xvfb xdotool dbus-x11 at-spi2-core python3-pyatspi openbox qt6-qpa-plugins" ;;
         *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
     esac
 done

@@ -1,5 +1,6 @@
-// Saves a picture of every page, as a person would see it, for looking at the layout:
-//   talvera-screenshots DIR
+// Saves a picture of every page, as a person would see it, for looking at the layout, at each
+// zoom given (100 % when none is); pictures at another zoom than 100 % end in "-PERCENT":
+//   talvera-screenshots DIR [PERCENT...]
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include "ui/qt/program_style.h"
 #include "ui/qt/window_manager.h"
 #include "ui/user.h"
+#include "ui/zoom.h"
 
 namespace {
 
@@ -31,14 +33,29 @@ int main(int argc, char* argv[]) {
     talvera::shell::Program program(dialogs, &windows);
     program.start();
 
+    std::vector<int> zooms;
+    for (int i = 2; i < argc; ++i) {
+        zooms.push_back(QString::fromLocal8Bit(argv[i]).toInt());
+    }
+    if (zooms.empty()) {
+        zooms.push_back(talvera::ui::zoom::normal);
+    }
+
     using talvera::shell::PageId;
+    // Each window is laid out at the zoom as it is, whether or not the screen would hold it.
     auto save = [&](PageId page, const QString& file) {
         talvera::ui::Form* form = program.form(page);
         if (form == nullptr) {
             return;
         }
-        QApplication::processEvents();
-        windows.windowFor(*form)->grab().save(out.filePath(file));
+        talvera::ui::qt::FormWindow* window = windows.windowFor(*form);
+        for (const int zoom : zooms) {
+            window->setZoom(zoom);
+            QApplication::processEvents();
+            const QString suffix =
+                zoom == talvera::ui::zoom::normal ? QString() : QStringLiteral("-%1").arg(zoom);
+            window->grab().save(out.filePath(file + suffix + QStringLiteral(".png")));
+        }
     };
     auto click = [&](PageId page, const char* name) {
         talvera::ui::user::click(program.form(page)->control(name));
@@ -47,22 +64,22 @@ int main(int argc, char* argv[]) {
     for (const PageId page : talvera::shell::allPages) {
         program.show(page);
     }
-    save(PageId::Title, QStringLiteral("form3-title.png"));
-    save(PageId::Operations, QStringLiteral("form1-operations.png"));
-    save(PageId::Details, QStringLiteral("form2-details.png"));
-    save(PageId::Instructions, QStringLiteral("form4-instructions.png"));
+    save(PageId::Title, QStringLiteral("form3-title"));
+    save(PageId::Operations, QStringLiteral("form1-operations"));
+    save(PageId::Details, QStringLiteral("form2-details"));
+    save(PageId::Instructions, QStringLiteral("form4-instructions"));
 
     // Every task of the Operations page with a result on screen.
     for (const char* task : {"Adição", "Subtracção", "Multiplicação", "Divisão", "Simplificação",
                              "Comparação", "Dízima", "Conversão"}) {
         click(PageId::Operations, task);
     }
-    save(PageId::Operations, QStringLiteral("form1-operations-results.png"));
+    save(PageId::Operations, QStringLiteral("form1-operations-results"));
 
     // Every row of the Details page worked out at once.
     for (const char* row : {"Adição", "Subtração", "Multiplicação", "Divisão"}) {
         click(PageId::Details, row);
     }
-    save(PageId::Details, QStringLiteral("form2-details-results.png"));
+    save(PageId::Details, QStringLiteral("form2-details-results"));
     return 0;
 }

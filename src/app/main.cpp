@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
         return talvera::app::runSelfTest();
     }
     talvera::ui::qt::MessageBoxDialogs dialogs;
-    talvera::ui::qt::WindowManager windows;
+    talvera::ui::qt::SettingsZoomMemory zoomMemory;
+    talvera::ui::qt::WindowManager windows(&zoomMemory);
     talvera::shell::Program program(dialogs, &windows);
     program.start();
     return QApplication::exec();

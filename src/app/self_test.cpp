@@ -68,10 +68,11 @@ QAction* menuItem(QWidget& window, const QString& caption) {
 void checkFonts(Checks& checks, QWidget& window) {
     QStringList missing;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (!widget->testAttribute(Qt::WA_SetFont)) {
+        const QStringList wanted = widget->font().families();
+        if (!widget->testAttribute(Qt::WA_SetFont) ||
+            wanted == QApplication::font().families()) {
             continue;  // the toolkit's own default, which any face may stand for
         }
-        const QStringList wanted = widget->font().families();
         const QString found = QFontInfo(widget->font()).family();
         if (!wanted.isEmpty() && !wanted.contains(found) && !missing.contains(wanted.join('/'))) {
             missing << wanted.join('/');

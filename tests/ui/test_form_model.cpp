@@ -5,6 +5,7 @@
 
 #include "ui/form.h"
 #include "ui/user.h"
+#include "ui/zoom.h"
 
 using talvera::ui::Control;
 using talvera::ui::ControlKind;
@@ -95,6 +96,48 @@ class FormModelTest : public QObject {
             form.add({.kind = ControlKind::TextBox, .name = "Box", .maxLength = maxLength});
         user::type(box, typed.toStdString());
         QCOMPARE(QString::fromStdString(box.text()), kept);
+    }
+
+    // The zoom steps a user moves through, and the step a window opens at on a small screen.
+    void zoomSteps_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("larger");
+        QTest::addColumn<int>("smaller");
+        QTest::newRow("normal") << 100 << 125 << 90;
+        QTest::newRow("smallest stays") << 75 << 90 << 75;
+        QTest::newRow("largest stays") << 300 << 300 << 250;
+        QTest::newRow("between steps") << 110 << 125 << 100;
+    }
+
+    void zoomSteps() {
+        QFETCH(int, from);
+        QFETCH(int, larger);
+        QFETCH(int, smaller);
+        QCOMPARE(talvera::ui::zoom::larger(from), larger);
+        QCOMPARE(talvera::ui::zoom::smaller(from), smaller);
+    }
+
+    void fittingZoom_data() {
+        QTest::addColumn<int>("wanted");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("fitting");
+        // The Operations window is 1016 x 733 at 100 %, with its frame a little more.
+        QTest::newRow("1024 x 768 school screen") << 100 << 1024 << 768 << 100;
+        QTest::newRow("1024 x 600 laptop") << 100 << 1024 << 570 << 75;
+        QTest::newRow("1080p projector at 200 %") << 200 << 1920 << 1040 << 125;
+        QTest::newRow("4k screen at 200 %") << 200 << 3840 << 2120 << 200;
+        QTest::newRow("exactly the area") << 100 << 1016 << 733 << 100;
+        QTest::newRow("a pixel short") << 100 << 1015 << 733 << 90;
+        QTest::newRow("nothing fits") << 100 << 300 << 200 << 75;
+    }
+
+    void fittingZoom() {
+        QFETCH(int, wanted);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, fitting);
+        QCOMPARE(talvera::ui::zoom::fitting(wanted, {1016, 733}, {width, height}), fitting);
     }
 };
 

@@ -21,6 +21,7 @@
 #include "ui/qt/line_edit.h"
 #include "ui/qt/message_box_dialogs.h"
 #include "ui/qt/units.h"
+#include "ui/qt/window_manager.h"
 
 using talvera::ui::Control;
 using talvera::ui::ControlKind;
@@ -377,6 +378,38 @@ class QtBinderTest : public QObject {
         if (QWidget* popup = QApplication::activePopupWidget()) {
             popup->close();
         }
+    }
+
+    // A window that does not fit the screen at the chosen zoom opens at the largest step that
+    // does; a step that would not fit is not taken; the chosen zoom is remembered.
+    void zoomFitsTheScreen() {
+        struct Memory : talvera::ui::qt::ZoomMemory {
+            int kept = 100;
+            int load() override { return kept; }
+            void save(int percent) override { kept = percent; }
+        } memory;
+        const QSize area = QGuiApplication::primaryScreen()->availableGeometry().size();
+        // A page just wider than the screen at 100 %, and a small one.
+        Form wide("Form1", "TALVERA", {(area.width() + 10) * 15, 3000});
+        Form small("Form4", "INSTRUÇÕES", {3000, 3000});
+        talvera::ui::qt::WindowManager windows(&memory);
+        windows.formOpened(wide);
+        windows.formOpened(small);
+        QCOMPARE(windows.windowFor(wide)->zoom(), 90);
+        QCOMPARE(windows.windowFor(small)->zoom(), 100);
+        windows.zoomIn();
+        QCOMPARE(windows.zoom(), 100);
+        QCOMPARE(windows.windowFor(small)->zoom(), 100);
+        windows.formClosing(wide);
+        QApplication::setActiveWindow(windows.windowFor(small));
+        QTest::keyClick(windows.windowFor(small), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(windows.zoom(), 125);
+        QCOMPARE(memory.kept, 125);
+        QCOMPARE(windows.windowFor(small)->findChild<QWidget*>("canvas")->size(), QSize(250, 250));
+        QTest::keyClick(windows.windowFor(small), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(windows.zoom(), 100);
+        QCOMPARE(windows.windowFor(small)->findChild<QWidget*>("canvas")->size(), QSize(200, 200));
+        windows.formClosing(small);
     }
 
     void messageBox_data() {

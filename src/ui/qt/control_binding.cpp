@@ -50,6 +50,9 @@ void show(QWidget* widget, const KindBinding& binding, const Control& control, C
             }
             break;
         case Change::Visible:
+            if (control.visible() && binding.aboutToShow != nullptr) {
+                binding.aboutToShow(widget, control, scale);
+            }
             widget->setVisible(control.visible());
             break;
         case Change::Enabled:

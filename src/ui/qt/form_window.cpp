@@ -5,21 +5,26 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
+#include <algorithm>
 
 #include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/kind_binding.h"
 #include "ui/qt/units.h"
 #include "ui/user.h"
+#include "ui/zoom.h"
 
 namespace talvera::ui::qt {
 
-FormWindow::FormWindow(Form& form) : form_(&form) {
+FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
 
+    applyFont();
     auto* canvas = new QWidget(this);
+    canvas_ = canvas;
     canvas->setObjectName(QStringLiteral("canvas"));
-    canvas->setFixedSize(toPixels(form.clientSize()));
+    canvas->setFixedSize(scale_.toPixels(clientSize_));
     canvas->setAutoFillBackground(true);
     QPalette palette = canvas->palette();
     palette.setColor(QPalette::Window, toQColor(form.background()));
@@ -28,6 +33,14 @@ FormWindow::FormWindow(Form& form) : form_(&form) {
 
     buildMenus();
     buildControls(canvas);
+    // One style sheet for all titled frames of the page, so that a zoom step polishes the page
+    // once instead of once per frame; a page without them keeps the plain style.
+    titled_ = std::ranges::any_of(form.controls(), [](const auto& control) {
+        return control->kind() == ControlKind::Frame && control->design().border == Border::Titled;
+    });
+    if (titled_) {
+        canvas->setStyleSheet(titledFrameLook(scale_));
+    }
     applyTabOrder();
     form.addObserver(this);
     // The form keeps track of the focus, so that it can move it on before the focused control
@@ -69,6 +82,47 @@ QString withAccessKey(const MenuItem& item) {
 }
 
 }  // namespace
+
+// The window's font is the application's at the zoom; every control without a designed font, the
+// menus and the message boxes over the window take it from here.
+void FormWindow::applyFont() {
+    QFont font = QApplication::font();
+    if (scale_.percent() != zoom::normal) {
+        font.setPointSizeF(scale_.points(font.pointSizeF()));
+    }
+    setFont(font);
+}
+
+QSize FormWindow::sizeAt(int percent) const {
+    QSize size = Scale(percent).toPixels(clientSize_);
+    if (const QWidget* bar = menuWidget()) {
+        size.rheight() += bar->sizeHint().height() * percent / scale_.percent();
+    }
+    return size;
+}
+
+void FormWindow::setZoom(int percent) {
+    if (percent == scale_.percent()) {
+        return;
+    }
+    scale_ = Scale(percent);
+    // One paint at the end instead of one per widget.
+    setUpdatesEnabled(false);
+    applyFont();
+    canvas_->setFixedSize(scale_.toPixels(clientSize_));
+    if (form_ != nullptr) {
+        // In the order the controls were added, so that a container is done before what it holds.
+        for (const auto& control : form_->controls()) {
+            rescale(widgets_.at(control.get()), *control, scale_);
+        }
+    }
+    // Last, so that the page is polished once, with its final fonts.
+    if (titled_) {
+        canvas_->setStyleSheet(titledFrameLook(scale_));
+    }
+    setUpdatesEnabled(true);
+    adjustSize();
+}
 
 void FormWindow::buildMenus() {
     const auto& items = form_->menuBar();

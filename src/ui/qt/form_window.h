@@ -26,6 +26,13 @@ class FormWindow : public QMainWindow, private FormObserver {
     void detach();
 
     QWidget* widgetFor(std::string_view controlName) const;
+
+    // The zoom in percent, and the window's size at any zoom without its frame.
+    int zoom() const { return scale_.percent(); }
+    QSize sizeAt(int percent) const;
+    // Lays the window out again at another zoom: every widget keeps its place in twips, its
+    // designed font and its drawing, made anew at the new size. No widget is created.
+    void setZoom(int percent);
     QAction* menuAction(std::string_view caption) const;
 
   protected:
@@ -36,8 +43,12 @@ class FormWindow : public QMainWindow, private FormObserver {
     void buildMenus();
     void buildControls(QWidget* canvas);
     void applyTabOrder();
+    void applyFont();
 
     Form* form_;
+    Size clientSize_;
+    QWidget* canvas_ = nullptr;
+    bool titled_ = false;
     Scale scale_;
     EchoGuard guard_;
     std::unordered_map<const Control*, QWidget*> widgets_;

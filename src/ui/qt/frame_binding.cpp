@@ -7,10 +7,8 @@
 
 namespace talvera::ui::qt {
 
-namespace {
-
 // The caption sits on the top border, as the pages were drawn.
-QString titledLook(const Scale& scale) {
+QString titledFrameLook(const Scale& scale) {
     return QStringLiteral(
                "QGroupBox { border: %1px solid #a0a0a0; border-radius: %2px; margin-top: 0.5em; }"
                "QGroupBox::title { subcontrol-origin: margin; left: %3px; padding: 0 %2px; }")
@@ -19,19 +17,17 @@ QString titledLook(const Scale& scale) {
         .arg(scale.pixels(8));
 }
 
-QWidget* createTitled(const Control& control, QWidget* parent, const Scale& scale) {
+namespace {
+
+// The look comes from the page's style sheet (titledFrameLook), set once for all its frames.
+QWidget* createTitled(const Control& control, QWidget* parent, const Scale& /*scale*/) {
     auto* box = new QGroupBox(parent);
     setColor(box, QPalette::WindowText, control.design().foreground);
-    box->setStyleSheet(titledLook(scale));
     return box;
 }
 
 void showTitle(QWidget* widget, const Control& control) {
     qobject_cast<QGroupBox*>(widget)->setTitle(QString::fromStdString(control.caption()));
-}
-
-void rescaleTitled(QWidget* widget, const Control& /*control*/, const Scale& scale) {
-    widget->setStyleSheet(titledLook(scale));
 }
 
 QWidget* createPlain(const Control& control, QWidget* parent, const Scale& scale) {
@@ -64,8 +60,7 @@ const KindBinding& frameBinding() {
 }
 
 const KindBinding& titledFrameBinding() {
-    static const KindBinding binding{
-        .create = createTitled, .showText = showTitle, .rescale = rescaleTitled};
+    static const KindBinding binding{.create = createTitled, .showText = showTitle};
     return binding;
 }
 

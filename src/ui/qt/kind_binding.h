@@ -24,10 +24,16 @@ struct KindBinding {
     QRect (*geometry)(const Control& control, const Scale& scale) = nullptr;
     // Whatever else of the widget follows the zoom: borders, icons, drawings; null for nothing.
     void (*rescale)(QWidget* widget, const Control& control, const Scale& scale) = nullptr;
+    // The control is about to show: a kind that put off drawing while hidden draws now; null
+    // for kinds that never wait.
+    void (*aboutToShow)(QWidget* widget, const Control& control, const Scale& scale) = nullptr;
     // Feeds what the user does to the widget back into the model; null for kinds the user cannot
     // change. The guard tells the binder's own writes apart.
     void (*listen)(QWidget* widget, Control& control, EchoGuard& guard) = nullptr;
 };
+
+// The look of every titled frame of a page at a zoom, set once on the page.
+QString titledFrameLook(const Scale& scale);
 
 const KindBinding& labelBinding();
 const KindBinding& textBoxBinding();

@@ -13,6 +13,8 @@ QString toQString(std::string_view text) {
 
 void MessageBoxDialogs::inform(std::string_view text, std::string_view title, MessageIcon icon) {
     QMessageBox box(QApplication::activeWindow());
+    // The box takes the zoomed font of the page it stands over.
+    box.setAttribute(Qt::WA_WindowPropagation);
     box.setWindowTitle(toQString(title));
     box.setText(toQString(text));
     box.setIcon(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);

@@ -9,12 +9,20 @@ namespace {
 
 // The picture is laid out at its designed size and drawn with that many more device pixels, so a
 // page of text keeps its lines where they were at 100 % and stays sharp at any zoom.
+qreal drawingRatio(const QLabel* picture, const Scale& scale) {
+    return picture->devicePixelRatioF() * scale.percent() / 100.0;
+}
+
 void draw(QLabel* picture, const Control& control, const Scale& scale) {
-    const qreal ratio = picture->devicePixelRatioF();
     QPixmap pixmap = drawPicture(control.design().picture, toPixels(control.place()).size(),
-                                 ratio * scale.percent() / 100.0);
-    pixmap.setDevicePixelRatio(ratio);
+                                 drawingRatio(picture, scale));
+    pixmap.setDevicePixelRatio(picture->devicePixelRatioF());
     picture->setPixmap(pixmap);
+}
+
+bool drawnAt(const QLabel* picture, const Control& control, const Scale& scale) {
+    return picture->pixmap().size() ==
+           toPixels(control.place()).size() * drawingRatio(picture, scale);
 }
 
 QWidget* create(const Control& control, QWidget* parent, const Scale& scale) {
@@ -23,14 +31,26 @@ QWidget* create(const Control& control, QWidget* parent, const Scale& scale) {
     return picture;
 }
 
+// A hidden picture, such as an instruction page not shown, is drawn at the new zoom only when it
+// shows, so that a zoom step costs one drawing per window at most.
 void rescale(QWidget* widget, const Control& control, const Scale& scale) {
-    draw(qobject_cast<QLabel*>(widget), control, scale);
+    if (control.visible()) {
+        draw(qobject_cast<QLabel*>(widget), control, scale);
+    }
+}
+
+void aboutToShow(QWidget* widget, const Control& control, const Scale& scale) {
+    auto* picture = qobject_cast<QLabel*>(widget);
+    if (!drawnAt(picture, control, scale)) {
+        draw(picture, control, scale);
+    }
 }
 
 }  // namespace
 
 const KindBinding& pictureBinding() {
-    static const KindBinding binding{.create = create, .rescale = rescale};
+    static const KindBinding binding{
+        .create = create, .rescale = rescale, .aboutToShow = aboutToShow};
     return binding;
 }
 

@@ -1,6 +1,7 @@
 #include "driver.h"
 
 #include "ui/user.h"
+#include "ui/zoom.h"
 
 namespace talvera::scenarios {
 
@@ -12,6 +13,7 @@ void Driver::stop() {
 void Driver::start() {
     stop();
     dialogs_.messages.clear();
+    zoom_ = ui::zoom::normal;
     program_ = std::make_unique<shell::Program>(dialogs_, windowObserver());
     program_->start();
     settle();
@@ -117,6 +119,25 @@ void Driver::press(std::string_view form, std::string_view name, std::string_vie
 std::string Driver::focused(std::string_view form) {
     const ui::Control* control = openForm(form).focused();
     return control == nullptr ? std::string() : control->name();
+}
+
+// The model has no screen: every step fits.
+void Driver::zoom(std::string_view form, std::string_view how) {
+    openForm(form);
+    if (how == "in") {
+        zoom_ = ui::zoom::larger(zoom_);
+    } else if (how == "out") {
+        zoom_ = ui::zoom::smaller(zoom_);
+    } else if (how == "normal") {
+        zoom_ = ui::zoom::normal;
+    } else {
+        throw ScenarioError("zoom in, out or normal, not " + std::string(how));
+    }
+}
+
+int Driver::zoomOf(std::string_view form) {
+    openForm(form);
+    return zoom_;
 }
 
 std::unique_ptr<Driver> makeModelDriver() {

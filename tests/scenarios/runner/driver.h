@@ -48,6 +48,11 @@ class Driver {
     virtual void press(std::string_view form, std::string_view name, std::string_view key);
     virtual std::string focused(std::string_view form);
 
+    // The projector zoom: "in", "out" or "normal" from the current window, and the zoom that
+    // window shows at.
+    virtual void zoom(std::string_view form, std::string_view how);
+    virtual int zoomOf(std::string_view form);
+
     std::deque<RecordedMessage>& messages() { return dialogs_.messages; }
 
   protected:
@@ -62,6 +67,7 @@ class Driver {
 
   private:
     RecordingDialogs dialogs_;
+    int zoom_ = 100;
     std::unique_ptr<shell::Program> program_;
 };
 

@@ -124,6 +124,8 @@ class Run {
             const std::string found = driver_.text(window_, w[2]);
             check(step, "text of " + w[2] + " " + quoted(w[3]) + " " + w[4] + " times",
                   found == repeated(w[3], w[4]), std::to_string(found.size()) + " bytes");
+        } else if (what == "zoom") {
+            expectZoom(step);
         } else if (what == "ended") {
             arity(step, 2);
             check(step, "the program to have ended", driver_.ended(), "it still runs");
@@ -136,13 +138,18 @@ class Run {
         }
     }
 
-    // focus NAME; key NAME Return|Enter|space. False for a verb that is not the keyboard's.
+    // focus NAME; key NAME Return|Enter|space; zoom in|out|normal. False for a verb that is not the
+    // keyboard's.
     bool keyboard(const Step& step) {
         const Words& w = step.words;
         if (w[0] == "focus") {
             arity(step, 2);
             expectNoMessages(step);
             driver_.focus(window_, w[1]);
+        } else if (w[0] == "zoom") {
+            arity(step, 2);
+            expectNoMessages(step);
+            driver_.zoom(window_, w[1]);
         } else if (w[0] == "key") {
             arity(step, 3);
             expectNoMessages(step);
@@ -158,6 +165,12 @@ class Run {
         const std::string found = driver_.focused(window_);
         check(step, "the focus on " + step.words[2], found == step.words[2],
               found.empty() ? "no focus" : "it on " + found);
+    }
+
+    void expectZoom(const Step& step) {
+        arity(step, 3);
+        const std::string found = std::to_string(driver_.zoomOf(window_));
+        check(step, "the zoom at " + step.words[2] + " %", found == step.words[2], found + " %");
     }
 
     void flag(const Step& step, const std::string& what) {

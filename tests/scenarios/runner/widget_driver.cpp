@@ -194,6 +194,30 @@ class WidgetDriver : public Driver {
         return focus == nullptr ? std::string() : focus->objectName().toStdString();
     }
 
+    void zoom(std::string_view form, std::string_view how) override {
+        static const std::map<std::string_view, Qt::Key> keys{
+            {"in", Qt::Key_Equal}, {"out", Qt::Key_Minus}, {"normal", Qt::Key_0}};
+        const auto known = keys.find(how);
+        if (known == keys.end()) {
+            throw ScenarioError("zoom in, out or normal, not " + std::string(how));
+        }
+        ui::qt::FormWindow& shown = window(form);
+        QApplication::setActiveWindow(&shown);
+        QTest::keyClick(&shown, known->second, Qt::ControlModifier);
+        settle();
+    }
+
+    // The zoom the window is laid out at, checked against the size its page has there.
+    int zoomOf(std::string_view form) override {
+        const ui::qt::FormWindow& shown = window(form);
+        const QWidget* canvas = shown.findChild<QWidget*>(QStringLiteral("canvas"));
+        const QSize wanted = ui::qt::Scale(shown.zoom()).toPixels(openForm(form).clientSize());
+        if (canvas == nullptr || canvas->size() != wanted) {
+            throw ScenarioError(std::string(form) + " is not laid out at its zoom");
+        }
+        return shown.zoom();
+    }
+
   protected:
     ui::WindowObserver* windowObserver() override { return &windows_; }
 

@@ -1,0 +1,69 @@
+// How long one zoom step takes to lay out every open window again on real widgets, offscreen.
+// Goal: under 50 ms for all four windows.
+#include <QApplication>
+#include <QTest>
+#include <vector>
+
+#include "shell/program.h"
+#include "ui/qt/program_style.h"
+#include "ui/qt/window_manager.h"
+
+namespace {
+
+class SilentDialogs : public talvera::ui::Dialogs {
+  public:
+    void inform(std::string_view /*text*/, std::string_view /*title*/,
+                talvera::ui::MessageIcon /*icon*/) override {}
+};
+
+}  // namespace
+
+class ZoomBenchmark : public QObject {
+    Q_OBJECT
+  private slots:
+    void zoomStep_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("100 % to 125 %") << 100 << 125;
+        QTest::newRow("100 % to 200 %") << 100 << 200;
+        QTest::newRow("200 % to 300 %") << 200 << 300;
+    }
+
+    // Each round is one step, there or back, with the windows painted after it.
+    void zoomStep() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        SilentDialogs dialogs;
+        talvera::ui::qt::WindowManager windows;
+        talvera::shell::Program program(dialogs, &windows);
+        program.start();
+        std::vector<talvera::ui::qt::FormWindow*> shown;
+        for (const talvera::shell::PageId page : talvera::shell::allPages) {
+            program.show(page);
+            shown.push_back(windows.windowFor(*program.form(page)));
+        }
+        auto zoomAll = [&shown](int percent) {
+            for (talvera::ui::qt::FormWindow* window : shown) {
+                window->setZoom(percent);
+            }
+            for (talvera::ui::qt::FormWindow* window : shown) {
+                window->repaint();
+            }
+        };
+        zoomAll(from);
+        int next = to;
+        QBENCHMARK {
+            zoomAll(next);
+            next = next == to ? from : to;
+        }
+    }
+};
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    talvera::ui::qt::installProgramStyle(app);
+    ZoomBenchmark benchmark;
+    return QTest::qExec(&benchmark, argc, argv);
+}
+
+#include "bench_zoom.moc"

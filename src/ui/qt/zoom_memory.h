@@ -1,0 +1,21 @@
+#pragma once
+
+namespace talvera::ui::qt {
+
+// Where the chosen zoom is kept between runs. Tests and tools keep none, so a run never changes
+// the next one.
+class ZoomMemory {
+  public:
+    virtual ~ZoomMemory() = default;
+    virtual int load() = 0;  // 100 when nothing was kept
+    virtual void save(int percent) = 0;
+};
+
+// The user's settings of the program (QSettings, organisation and application TALVERA).
+class SettingsZoomMemory : public ZoomMemory {
+  public:
+    int load() override;
+    void save(int percent) override;
+};
+
+}  // namespace talvera::ui::qt

@@ -1,0 +1,39 @@
+#include "ui/zoom.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace talvera::ui::zoom {
+
+int larger(int percent) {
+    const auto* next = std::ranges::upper_bound(steps, percent);
+    return next == steps.end() ? steps.back() : *next;
+}
+
+int smaller(int percent) {
+    const auto* at = std::ranges::lower_bound(steps, percent);
+    return at == steps.begin() ? steps.front() : *(at - 1);
+}
+
+int nearestStep(int percent) {
+    return *std::ranges::min_element(
+        steps, [percent](int a, int b) { return std::abs(a - percent) < std::abs(b - percent); });
+}
+
+bool fits(int percent, Size atNormal, Size available) {
+    // In whole numbers: a pixel more than the area is already too much.
+    const auto scaled = [percent](int length) { return (length * percent + 50) / 100; };
+    return scaled(atNormal.width) <= available.width && scaled(atNormal.height) <= available.height;
+}
+
+int fitting(int wanted, Size atNormal, Size available) {
+    int best = steps.front();
+    for (const int step : steps) {
+        if (step <= wanted && fits(step, atNormal, available)) {
+            best = step;
+        }
+    }
+    return best;
+}
+
+}  // namespace talvera::ui::zoom
