@@ -2,6 +2,7 @@
 // parser agree with one another, and a parsed value reads back from its own text.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "core/capacity_error.h"
@@ -15,7 +16,8 @@ using talvera::core::Decimal;
 using talvera::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string bytes(data, data + size);
+    const std::string_view text = bytes;
     const bool numeric = talvera::core::isNumeric(text);
     const talvera::core::NumberSyntax syntax = talvera::core::scanNumber(text);
     check(syntax.length <= text.size(), "a number longer than its text");

@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     program.show(talvera::shell::PageId::Operations);
     talvera::ui::Form& form = *program.form(talvera::shell::PageId::Operations);
 
-    talvera::ui::user::type(form.control("Text6"),
-                            std::string(reinterpret_cast<const char*>(data), size));
+    talvera::ui::user::type(form.control("Text6"), std::string(data, data + size));
     try {
         talvera::ui::user::click(form.control("Conversão"));
     } catch (...) {
