@@ -27,6 +27,7 @@ FormWindow::FormWindow(Form& form) : form_(&form) {
     setCentralWidget(canvas);
 
     buildMenus();
+    buildKeys();
     buildControls(canvas);
     applyTabOrder();
     form.addObserver(this);
@@ -68,7 +69,35 @@ QString withAccessKey(const MenuItem& item) {
     return text;
 }
 
+Qt::Key qtKey(FormKey key) {
+    switch (key) {
+        case FormKey::Left:
+            return Qt::Key_Left;
+        case FormKey::Right:
+            return Qt::Key_Right;
+        case FormKey::PageUp:
+            return Qt::Key_PageUp;
+        case FormKey::PageDown:
+            return Qt::Key_PageDown;
+        case FormKey::Escape:
+            break;
+    }
+    return Qt::Key_Escape;
+}
+
 }  // namespace
+
+// The window's keys act wherever its focus is, ahead of the focused widget.
+void FormWindow::buildKeys() {
+    for (const auto& [key, handler] : form_->keyHandlers()) {
+        auto* shortcut = new QShortcut(QKeySequence(qtKey(key)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, key = key] {
+            if (form_ != nullptr) {
+                user::pressKey(*form_, key);
+            }
+        });
+    }
+}
 
 void FormWindow::buildMenus() {
     const auto& items = form_->menuBar();

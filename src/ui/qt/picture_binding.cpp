@@ -1,36 +1,35 @@
-#include <QLabel>
-
 #include "ui/qt/kind_binding.h"
-#include "ui/qt/pictures.h"
+#include "ui/qt/picture_widget.h"
 
 namespace talvera::ui::qt {
 
 namespace {
 
-// The picture is laid out at its designed size and drawn with that many more device pixels, so a
-// page of text keeps its lines where they were at 100 % and stays sharp at any zoom.
-void draw(QLabel* picture, const Control& control, const Scale& scale) {
-    const qreal ratio = picture->devicePixelRatioF();
-    QPixmap pixmap = drawPicture(control.design().picture, toPixels(control.place()).size(),
-                                 ratio * scale.percent() / 100.0);
-    pixmap.setDevicePixelRatio(ratio);
-    picture->setPixmap(pixmap);
+qreal zoomOf(const Scale& scale) {
+    return scale.percent() / 100.0;
 }
 
 QWidget* create(const Control& control, QWidget* parent, const Scale& scale) {
-    auto* picture = new QLabel(parent);
-    draw(picture, control, scale);
-    return picture;
+    return new PictureWidget(control.design().picture, toPixels(control.place()).size(),
+                             zoomOf(scale), parent);
 }
 
-void rescale(QWidget* widget, const Control& control, const Scale& scale) {
-    draw(qobject_cast<QLabel*>(widget), control, scale);
+void rescale(QWidget* widget, const Control& /*control*/, const Scale& scale) {
+    dynamic_cast<PictureWidget&>(*widget).setZoom(zoomOf(scale));
+}
+
+// A description set in the model wins; otherwise a text picture reads as its own text.
+void describe(QWidget* widget, const Control& control) {
+    const auto& picture = dynamic_cast<const PictureWidget&>(*widget);
+    widget->setAccessibleDescription(control.description().empty()
+                                         ? picture.spokenText()
+                                         : QString::fromStdString(control.description()));
 }
 
 }  // namespace
 
 const KindBinding& pictureBinding() {
-    static const KindBinding binding{.create = create, .rescale = rescale};
+    static const KindBinding binding{.create = create, .rescale = rescale, .describe = describe};
     return binding;
 }
 

@@ -112,7 +112,7 @@ class Run {
         }
     }
 
-    // focus NAME; key NAME Return|Enter|space. False for a verb that is not the keyboard's.
+    // focus NAME; key NAME KEY. False for a verb that is not the keyboard's.
     bool keyboard(const Step& step) {
         const Words& w = step.words;
         if (w[0] == "focus") {
