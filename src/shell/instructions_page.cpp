@@ -32,7 +32,6 @@ InstructionsPage::InstructionsPage()
 
 void InstructionsPage::load() {
     for (ui::Control* page : controls_.pages) {
-        page->moveTo(instructionPageLeft, instructionPageTop);
         page->hide();
     }
     controls_.back.setEnabled(false);
