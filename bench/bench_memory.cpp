@@ -44,7 +44,7 @@ void settle() {
     }
 }
 
-int measure(std::string_view what, int argc, char* argv[]) {
+int measure(std::string_view what, int argc, char** argv) {
     QApplication app(argc, argv);
     talvera::ui::qt::installProgramStyle(app);
     if (what == "bare") {
