@@ -19,12 +19,17 @@ ui::Control& redLabel(ui::Form& form, const char* name, ui::Rect place, const ch
                      .foreground = ui::colors::red});
 }
 
-ui::Control& arrow(ui::Form& form, const char* name, ui::Rect place, const char* picture) {
-    return form.add(
-        {.kind = ControlKind::Button, .name = name, .place = place, .picture = picture});
+ui::Control& arrow(ui::Form& form, const char* name, ui::Rect place, const char* picture,
+                   const char* spokenName) {
+    return form.add({.kind = ControlKind::Button,
+                     .name = name,
+                     .place = place,
+                     .accessibleName = spokenName,
+                     .picture = picture});
 }
 
-// Page n is drawn by the text picture "instructions-n".
+// Page n is drawn by the text picture "instructions-n", which also gives what a screen reader
+// reads of it: the title and the text of that one document.
 std::string instructionPicture(int number) {
     return "instructions-" + std::to_string(number);
 }
@@ -43,12 +48,15 @@ InstructionsControls layOutInstructionsPage(ui::Form& form) {
     ui::Control& close = form.add({.kind = ControlKind::Button,
                                    .name = "Command3",
                                    .place = {180, 9660, 1095, 315},
-                                   .text = "Fechar"});
+                                   .text = "Fechar",
+                                   .accessibleName = "Fechar as instruções"});
     redLabel(form, "Label1", {3660, 9720, 495, 195}, "Página");
     ui::Control& counter = redLabel(form, "Label2", {4260, 9720, 90, 195}, "1");
     redLabel(form, "Label3", {4440, 9720, 360, 195}, "de  8");
-    ui::Control& back = arrow(form, "SetaE", {7680, 9720, 615, 285}, "arrow-left");
-    ui::Control& forward = arrow(form, "SetaD", {8400, 9720, 615, 285}, "arrow-right");
+    ui::Control& back =
+        arrow(form, "SetaE", {7680, 9720, 615, 285}, "arrow-left", "Página anterior");
+    ui::Control& forward =
+        arrow(form, "SetaD", {8400, 9720, 615, 285}, "arrow-right", "Página seguinte");
 
     form.setTabOrder({&back, &forward, &close});
     return {pages, back, forward, counter, close};

@@ -20,11 +20,18 @@ InstructionsPage::InstructionsPage()
     controls_.forward.onClick([this] { forward(); });
     controls_.back.onClick([this] { back(); });
     controls_.close.onClick([this] { form().requestClose(); });
+    using ui::FormKey;
+    for (const FormKey key : {FormKey::Left, FormKey::PageUp}) {
+        form().onKey(key, [this] { back(); });
+    }
+    for (const FormKey key : {FormKey::Right, FormKey::PageDown}) {
+        form().onKey(key, [this] { forward(); });
+    }
+    form().onKey(FormKey::Escape, [this] { form().requestClose(); });
 }
 
 void InstructionsPage::load() {
     for (ui::Control* page : controls_.pages) {
-        page->moveTo(instructionPageLeft, instructionPageTop);
         page->hide();
     }
     controls_.back.setEnabled(false);
@@ -42,6 +49,7 @@ void InstructionsPage::forward() {
         controls_.back.setEnabled(true);
     }
     if (counter_ == lastPage) {
+        keepFocusOnArrows(controls_.forward, controls_.back);
         controls_.forward.setEnabled(false);
     }
     showCounter();
@@ -55,10 +63,19 @@ void InstructionsPage::back() {
         controls_.forward.setEnabled(true);
     }
     if (counter_ == firstPage) {
-        controls_.back.setEnabled(false);
         controls_.forward.setEnabled(true);
+        keepFocusOnArrows(controls_.back, controls_.forward);
+        controls_.back.setEnabled(false);
     }
     showCounter();
+}
+
+// An arrow that is about to stop working hands the focus to the other one, so that the next
+// Space pages back the way it came instead of reaching "Fechar" and closing the window.
+void InstructionsPage::keepFocusOnArrows(const ui::Control& leaving, ui::Control& other) const {
+    if (form().focused() == &leaving) {
+        other.setFocus();
+    }
 }
 
 ui::Control& InstructionsPage::pageShown() const {

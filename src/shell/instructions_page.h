@@ -16,6 +16,7 @@ class InstructionsPage : public ui::Page {
     void load();
     void forward();
     void back();
+    void keepFocusOnArrows(const ui::Control& leaving, ui::Control& other) const;
     ui::Control& pageShown() const;
     void showCounter() const;
 

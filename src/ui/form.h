@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@
 #include "ui/menu.h"
 
 namespace talvera::ui {
+
+// Keys that a window acts on wherever its focus is, as a pager turns its pages.
+enum class FormKey { Left, Right, PageUp, PageDown, Escape };
 
 // A window as data: caption, size, menu bar and controls. It is the state itself; views only
 // mirror it.
@@ -49,6 +53,13 @@ class Form {
     // box of another calculator, as it would if the toolkit moved it on by itself.
     void moveFocusOff(const Control& leaving);
 
+    // What a key does to the whole window; a view passes the key here instead of to the focused
+    // control.
+    void onKey(FormKey key, std::function<void()> handler) {
+        keyHandlers_[key] = std::move(handler);
+    }
+    const std::map<FormKey, std::function<void()>>& keyHandlers() const { return keyHandlers_; }
+
     void onLoad(std::function<void()> handler) { loadHandler_ = std::move(handler); }
     void load() const;
 
@@ -72,6 +83,7 @@ class Form {
     std::vector<MenuItem> menuBar_;
     std::vector<const Control*> tabOrder_;
     std::vector<FormObserver*> observers_;
+    std::map<FormKey, std::function<void()>> keyHandlers_;
     std::function<void()> loadHandler_;
     std::function<void()> closeHandler_;
     const Control* focused_ = nullptr;

@@ -86,6 +86,17 @@ bool pressEnter(Control& control) {
     return control.kind() == ControlKind::TextBox && target != nullptr && click(*target);
 }
 
+bool pressKey(Form& form, FormKey key) {
+    const auto found = form.keyHandlers().find(key);
+    if (found == form.keyHandlers().end()) {
+        return false;
+    }
+    // A copy: the key may close the form that holds it.
+    std::function<void()> handler = found->second;
+    handler();
+    return true;
+}
+
 bool choose(Form& form, std::string_view caption) {
     const MenuItem* item = findItem(form.menuBar(), caption);
     if (item == nullptr || !item->onChoose) {

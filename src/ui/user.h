@@ -27,6 +27,9 @@ bool focus(Control& control);
 // does nothing.
 bool pressEnter(Control& control);
 
+// A key that the window acts on wherever its focus is; false when the window has no use for it.
+bool pressKey(Form& form, FormKey key);
+
 // Chooses the menu item with that caption, on the menu bar or in one of its drop-downs.
 bool choose(Form& form, std::string_view caption);
 

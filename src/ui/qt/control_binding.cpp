@@ -70,7 +70,11 @@ void show(QWidget* widget, const KindBinding& binding, const Control& control, C
             }
             break;
         case Change::Description:
-            widget->setAccessibleDescription(QString::fromStdString(control.description()));
+            if (binding.describe != nullptr) {
+                binding.describe(widget, control);
+            } else {
+                widget->setAccessibleDescription(QString::fromStdString(control.description()));
+            }
             break;
         case Change::Focus:
             widget->setFocus(Qt::OtherFocusReason);

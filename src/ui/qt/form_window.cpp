@@ -32,6 +32,7 @@ FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()
     setCentralWidget(canvas);
 
     buildMenus();
+    buildKeys();
     buildControls(canvas);
     // One style sheet for all titled frames of the page, so that a zoom step polishes the page
     // once instead of once per frame; a page without them keeps the plain style.
@@ -81,6 +82,22 @@ QString withAccessKey(const MenuItem& item) {
     return text;
 }
 
+Qt::Key qtKey(FormKey key) {
+    switch (key) {
+        case FormKey::Left:
+            return Qt::Key_Left;
+        case FormKey::Right:
+            return Qt::Key_Right;
+        case FormKey::PageUp:
+            return Qt::Key_PageUp;
+        case FormKey::PageDown:
+            return Qt::Key_PageDown;
+        case FormKey::Escape:
+            break;
+    }
+    return Qt::Key_Escape;
+}
+
 }  // namespace
 
 // The window's font is the application's at the zoom; every control without a designed font, the
@@ -122,6 +139,18 @@ void FormWindow::setZoom(int percent) {
     }
     setUpdatesEnabled(true);
     adjustSize();
+}
+
+// The window's keys act wherever its focus is, ahead of the focused widget.
+void FormWindow::buildKeys() {
+    for (const auto& [key, handler] : form_->keyHandlers()) {
+        auto* shortcut = new QShortcut(QKeySequence(qtKey(key)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, key = key] {
+            if (form_ != nullptr) {
+                user::pressKey(*form_, key);
+            }
+        });
+    }
 }
 
 void FormWindow::buildMenus() {

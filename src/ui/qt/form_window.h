@@ -41,6 +41,7 @@ class FormWindow : public QMainWindow, private FormObserver {
   private:
     void controlChanged(const Control& control, Change what) override;
     void buildMenus();
+    void buildKeys();
     void buildControls(QWidget* canvas);
     void applyTabOrder();
     void applyFont();

@@ -30,6 +30,9 @@ struct KindBinding {
     // Feeds what the user does to the widget back into the model; null for kinds the user cannot
     // change. The guard tells the binder's own writes apart.
     void (*listen)(QWidget* widget, Control& control, EchoGuard& guard) = nullptr;
+    // Shows what a screen reader reads beyond the control's name; null for the model's
+    // description alone.
+    void (*describe)(QWidget* widget, const Control& control) = nullptr;
 };
 
 // The look of every titled frame of a page at a zoom, set once on the page.

@@ -1,56 +1,35 @@
-#include <QLabel>
-
 #include "ui/qt/kind_binding.h"
-#include "ui/qt/pictures.h"
+#include "ui/qt/picture_widget.h"
 
 namespace talvera::ui::qt {
 
 namespace {
 
-// The picture is laid out at its designed size and drawn with that many more device pixels, so a
-// page of text keeps its lines where they were at 100 % and stays sharp at any zoom.
-qreal drawingRatio(const QLabel* picture, const Scale& scale) {
-    return picture->devicePixelRatioF() * scale.percent() / 100.0;
-}
-
-void draw(QLabel* picture, const Control& control, const Scale& scale) {
-    QPixmap pixmap = drawPicture(control.design().picture, toPixels(control.place()).size(),
-                                 drawingRatio(picture, scale));
-    pixmap.setDevicePixelRatio(picture->devicePixelRatioF());
-    picture->setPixmap(pixmap);
-}
-
-bool drawnAt(const QLabel* picture, const Control& control, const Scale& scale) {
-    return picture->pixmap().size() ==
-           toPixels(control.place()).size() * drawingRatio(picture, scale);
+qreal zoomOf(const Scale& scale) {
+    return scale.percent() / 100.0;
 }
 
 QWidget* create(const Control& control, QWidget* parent, const Scale& scale) {
-    auto* picture = new QLabel(parent);
-    draw(picture, control, scale);
-    return picture;
+    return new PictureWidget(control.design().picture, toPixels(control.place()).size(),
+                             zoomOf(scale), parent);
 }
 
-// A hidden picture, such as an instruction page not shown, is drawn at the new zoom only when it
-// shows, so that a zoom step costs one drawing per window at most.
-void rescale(QWidget* widget, const Control& control, const Scale& scale) {
-    if (control.visible()) {
-        draw(qobject_cast<QLabel*>(widget), control, scale);
-    }
+void rescale(QWidget* widget, const Control& /*control*/, const Scale& scale) {
+    dynamic_cast<PictureWidget&>(*widget).setZoom(zoomOf(scale));
 }
 
-void aboutToShow(QWidget* widget, const Control& control, const Scale& scale) {
-    auto* picture = qobject_cast<QLabel*>(widget);
-    if (!drawnAt(picture, control, scale)) {
-        draw(picture, control, scale);
-    }
+// A description set in the model wins; otherwise a text picture reads as its own text.
+void describe(QWidget* widget, const Control& control) {
+    const auto& picture = dynamic_cast<const PictureWidget&>(*widget);
+    widget->setAccessibleDescription(control.description().empty()
+                                         ? picture.spokenText()
+                                         : QString::fromStdString(control.description()));
 }
 
 }  // namespace
 
 const KindBinding& pictureBinding() {
-    static const KindBinding binding{
-        .create = create, .rescale = rescale, .aboutToShow = aboutToShow};
+    static const KindBinding binding{.create = create, .rescale = rescale, .describe = describe};
     return binding;
 }
 

@@ -67,4 +67,12 @@ std::optional<QSizeF> textPictureExtent(const std::string& name, qreal width) {
     return std::nullopt;
 }
 
+std::optional<TextPictureReading> readTextPicture(const std::string& name) {
+    if (const auto document = layOutText(name, 0)) {
+        return TextPictureReading{.title = document->metaInformation(QTextDocument::DocumentTitle),
+                                  .text = document->toPlainText().trimmed()};
+    }
+    return std::nullopt;
+}
+
 }  // namespace talvera::ui::qt

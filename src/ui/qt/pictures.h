@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QSizeF>
+#include <QString>
 #include <optional>
 #include <string>
 
@@ -18,5 +19,15 @@ QPixmap drawPicture(const std::string& name, QSize size, qreal devicePixelRatio)
 // as drawPicture lays it out; anything beyond the picture's size is cut off when drawn. Empty
 // when there is no text picture of that name.
 std::optional<QSizeF> textPictureExtent(const std::string& name, qreal width);
+
+// What a screen reader reads of a text picture, from the very document that draws it: its title
+// and its whole text.
+struct TextPictureReading {
+    QString title;
+    QString text;
+};
+
+// Empty when there is no text picture of that name.
+std::optional<TextPictureReading> readTextPicture(const std::string& name);
 
 }  // namespace talvera::ui::qt

@@ -42,8 +42,9 @@ class Driver {
     virtual bool open(std::string_view form);
     bool ended() const;
 
-    // The keyboard: moving the focus to a control, and a key pressed on it (Return, Enter or
-    // space); the name of the focused control, empty for none.
+    // The keyboard: moving the focus to a control, and a key pressed on it (Return, Enter,
+    // space, or one of the keys a window acts on: Left, Right, PageUp, PageDown, Escape); the
+    // name of the focused control, empty for none.
     virtual void focus(std::string_view form, std::string_view name);
     virtual void press(std::string_view form, std::string_view name, std::string_view key);
     virtual std::string focused(std::string_view form);

@@ -138,8 +138,7 @@ class Run {
         }
     }
 
-    // focus NAME; key NAME Return|Enter|space; zoom in|out|normal. False for a verb that is not the
-    // keyboard's.
+    // focus NAME; key NAME KEY; zoom in|out|normal. False for a verb that is not the keyboard's.
     bool keyboard(const Step& step) {
         const Words& w = step.words;
         if (w[0] == "focus") {

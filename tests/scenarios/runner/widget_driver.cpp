@@ -175,7 +175,9 @@ class WidgetDriver : public Driver {
 
     void press(std::string_view form, std::string_view name, std::string_view key) override {
         static const std::map<std::string_view, Qt::Key> keys{
-            {"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"space", Qt::Key_Space}};
+            {"Return", Qt::Key_Return},     {"Enter", Qt::Key_Enter},  {"space", Qt::Key_Space},
+            {"Left", Qt::Key_Left},         {"Right", Qt::Key_Right},  {"PageUp", Qt::Key_PageUp},
+            {"PageDown", Qt::Key_PageDown}, {"Escape", Qt::Key_Escape}};
         const auto known = keys.find(key);
         if (known == keys.end()) {
             throw ScenarioError("no key named " + std::string(key));

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QSize>
+#include <string>
+
+namespace talvera::ui::qt {
+
+// A picture drawn only while it is on screen: it draws itself on its first paint and forgets the
+// drawing when it is hidden, so a window of many pages holds the one it shows. A text picture
+// reads, to a screen reader, as the title and the text of the document it draws.
+//
+// A label underneath, so that accessibility tools meet it as static text.
+class PictureWidget : public QLabel {
+  public:
+    // The picture of that name at its designed size in pixels, at a zoom of 1.0 for 100 %.
+    PictureWidget(std::string picture, QSize designed, qreal zoom, QWidget* parent);
+
+    // The designed size is kept; the drawing follows the zoom on its next paint.
+    void setZoom(qreal zoom);
+    // What the text picture says, for screen readers; empty for a drawing.
+    const QString& spokenText() const { return text_; }
+    // Whether a drawing is held now; for tests and benchmarks of what a window keeps.
+    bool holdsDrawing() const { return !drawn_.isNull(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    std::string picture_;
+    QSize designed_;
+    qreal zoom_;
+    QString text_;
+    QPixmap drawn_;
+};
+
+}  // namespace talvera::ui::qt
