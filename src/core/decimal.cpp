@@ -48,8 +48,10 @@ class DecimalBuilder {
                 throw CapacityError();
             }
             // Cut one more digit: the new cut part is (digit + old cut part) / 10.
-            const auto digit = static_cast<int>(low128(truncated % 10U));
-            truncated /= 10U;
+            // One division by a single limb gives both the digit and the rest.
+            const WideInteger rest = truncated / 10U;
+            const auto digit = static_cast<int>(low128(truncated - (rest * 10U)));
+            truncated = rest;
             --scale;
             if (digit != 5) {
                 halfComparison = digit > 5 ? 1 : -1;
