@@ -28,7 +28,7 @@ struct ScaledCandidate {
 class DecimalBuilder {
   public:
     // Rounds half to even at the largest scale of at most 28 whose magnitude fits the bound.
-    static Decimal round(bool negative, ScaledCandidate candidate) {
+    static Decimal round(bool negative, const ScaledCandidate& candidate) {
         const WideInteger bound(Decimal::maxMagnitude);
         int scale = Decimal::maxScale;
         WideInteger truncated = candidate.truncated;
