@@ -5,7 +5,7 @@
 
 #include "core/capacity_error.h"
 #include "core/number_syntax.h"
-#include "core/wide_uint.h"
+#include "core/wide_integer.h"
 
 namespace talvera::core {
 
@@ -17,7 +17,7 @@ constexpr std::int64_t maxIntegerDigits = 29;
 // How an exact value compares with the candidate scaled to 28 places: the truncated candidate
 // and what was cut off, enough to round half to even at any smaller scale.
 struct ScaledCandidate {
-    WideUInt truncated;       // floor(|value| * 10^28)
+    WideInteger truncated;    // floor(|value| * 10^28)
     int halfComparison = 0;   // the part cut off, compared with one half: -1, 0 or +1
     bool cutNonZero = false;  // whether the part cut off is not zero
 };
@@ -28,26 +28,30 @@ struct ScaledCandidate {
 class DecimalBuilder {
   public:
     // Rounds half to even at the largest scale of at most 28 whose magnitude fits the bound.
-    static Decimal round(bool negative, ScaledCandidate candidate) {
-        const WideUInt bound(Decimal::maxMagnitude);
+    static Decimal round(bool negative, const ScaledCandidate& candidate) {
+        const WideInteger bound(Decimal::maxMagnitude);
         int scale = Decimal::maxScale;
-        WideUInt truncated = candidate.truncated;
+        WideInteger truncated = candidate.truncated;
         int halfComparison = candidate.halfComparison;
         bool cutNonZero = candidate.cutNonZero;
         while (true) {
-            const bool roundUp = halfComparison > 0 || (halfComparison == 0 && truncated.isOdd());
-            WideUInt rounded = truncated;
+            const bool roundUp =
+                halfComparison > 0 || (halfComparison == 0 && bit_test(truncated, 0));
+            WideInteger rounded = truncated;
             if (roundUp) {
-                rounded += WideUInt(1);
+                ++rounded;
             }
             if (rounded <= bound) {
-                return canonical(negative, rounded.low128(), scale);
+                return canonical(negative, low128(rounded), scale);
             }
             if (scale == 0) {
                 throw CapacityError();
             }
             // Cut one more digit: the new cut part is (digit + old cut part) / 10.
-            const auto digit = static_cast<int>(truncated.divideBySmall(10));
+            // One division by a single limb gives both the digit and the rest.
+            const WideInteger rest = truncated / 10U;
+            const auto digit = static_cast<int>(low128(truncated - (rest * 10U)));
+            truncated = rest;
             --scale;
             if (digit != 5) {
                 halfComparison = digit > 5 ? 1 : -1;
@@ -59,25 +63,27 @@ class DecimalBuilder {
     }
 
     // The value ±wide / 10^scale, for any scale up to 56.
-    static Decimal fromScaled(bool negative, const WideUInt& wide, int scale) {
+    static Decimal fromScaled(bool negative, const WideInteger& wide, int scale) {
         if (scale <= Decimal::maxScale) {
-            return round(negative,
-                         {wide * WideUInt::powerOfTen(Decimal::maxScale - scale), -1, false});
+            return round(negative, {wide * tenToThe(Decimal::maxScale - scale), -1, false});
         }
-        const WideUInt unit = WideUInt::powerOfTen(scale - Decimal::maxScale);
-        const auto [quotient, rest] = WideUInt::divide(wide, unit);
-        return round(negative, {quotient, compareWithHalf(rest, unit), !rest.isZero()});
+        const WideInteger unit = tenToThe(scale - Decimal::maxScale);
+        WideInteger quotient;
+        WideInteger rest;
+        divide_qr(wide, unit, quotient, rest);
+        return round(negative, {quotient, compareWithHalf(rest, unit), !rest.is_zero()});
     }
 
     // The value ±numerator / denominator.
-    static Decimal fromRatio(bool negative, const WideUInt& numerator,
-                             const WideUInt& denominator) {
-        if (denominator.isZero()) {
+    static Decimal fromRatio(bool negative, const WideInteger& numerator,
+                             const WideInteger& denominator) {
+        if (denominator.is_zero()) {
             throw CapacityError();
         }
-        const auto [quotient, rest] =
-            WideUInt::divide(numerator * WideUInt::powerOfTen(Decimal::maxScale), denominator);
-        return round(negative, {quotient, compareWithHalf(rest, denominator), !rest.isZero()});
+        WideInteger quotient;
+        WideInteger rest;
+        divide_qr(numerator * tenToThe(Decimal::maxScale), denominator, quotient, rest);
+        return round(negative, {quotient, compareWithHalf(rest, denominator), !rest.is_zero()});
     }
 
     static Decimal fromSyntax(const NumberSyntax& number) {
@@ -92,13 +98,12 @@ class DecimalBuilder {
         const auto digitCount = static_cast<std::int64_t>(number.digits.size());
         const std::int64_t kept =
             std::clamp<std::int64_t>(digitCount + std::min<std::int64_t>(shift, 0), 0, digitCount);
-        WideUInt truncated;
+        WideInteger truncated;
         for (std::int64_t i = 0; i < kept; ++i) {
-            truncated =
-                truncated * WideUInt(10) + WideUInt(static_cast<UInt128>(number.digits[i] - '0'));
+            truncated = truncated * 10U + static_cast<unsigned>(number.digits[i] - '0');
         }
         if (shift > 0) {
-            truncated = truncated * WideUInt::powerOfTen(static_cast<int>(shift));
+            truncated = truncated * tenToThe(static_cast<int>(shift));
         }
         int halfComparison = -1;
         bool cutNonZero = kept < digitCount;
@@ -126,12 +131,13 @@ class DecimalBuilder {
     }
 
     // The magnitude of d as a wide integer scaled up to the given scale.
-    static WideUInt scaledTo(const Decimal& d, int scale) {
-        return WideUInt(d.magnitude_) * WideUInt::powerOfTen(scale - d.scale_);
+    static WideInteger scaledTo(const Decimal& d, int scale) {
+        const WideInteger magnitude(d.magnitude_);
+        return scale == d.scale_ ? magnitude : magnitude * tenToThe(scale - d.scale_);
     }
 
-    static int compareWithHalf(const WideUInt& rest, const WideUInt& whole) {
-        const WideUInt twice = rest + rest;
+    static int compareWithHalf(const WideInteger& rest, const WideInteger& whole) {
+        const WideInteger twice = rest + rest;
         if (twice == whole) {
             return 0;
         }
@@ -140,8 +146,8 @@ class DecimalBuilder {
 
     static Decimal signedSum(const Decimal& a, const Decimal& b, bool subtract) {
         const int scale = std::max(a.scale_, b.scale_);
-        const WideUInt x = scaledTo(a, scale);
-        const WideUInt y = scaledTo(b, scale);
+        const WideInteger x = scaledTo(a, scale);
+        const WideInteger y = scaledTo(b, scale);
         const bool xNegative = a.negative_;
         const bool yNegative = b.negative_ != subtract;
         if (xNegative == yNegative) {
@@ -211,7 +217,7 @@ Decimal operator-(const Decimal& a, const Decimal& b) {
 
 Decimal operator*(const Decimal& a, const Decimal& b) {
     return DecimalBuilder::fromScaled(a.negative_ != b.negative_,
-                                      WideUInt(a.magnitude_) * WideUInt(b.magnitude_),
+                                      WideInteger(a.magnitude_) * WideInteger(b.magnitude_),
                                       a.scale_ + b.scale_);
 }
 
@@ -227,10 +233,10 @@ Decimal remainder(const Decimal& a, const Decimal& b) {
         throw CapacityError();
     }
     const int scale = std::max(a.scale_, b.scale_);
-    const auto [quotient, rest] =
-        WideUInt::divide(DecimalBuilder::scaledTo(a, scale), DecimalBuilder::scaledTo(b, scale));
+    const WideInteger rest =
+        DecimalBuilder::scaledTo(a, scale) % DecimalBuilder::scaledTo(b, scale);
     // The remainder is below both |a| and |b|, so it fits at this scale.
-    return DecimalBuilder::canonical(a.negative_, rest.low128(), scale);
+    return DecimalBuilder::canonical(a.negative_, low128(rest), scale);
 }
 
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
@@ -238,8 +244,9 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
         return a.negative_ ? std::strong_ordering::less : std::strong_ordering::greater;
     }
     const int scale = std::max(a.scale_, b.scale_);
-    const auto order = DecimalBuilder::scaledTo(a, scale) <=> DecimalBuilder::scaledTo(b, scale);
-    return a.negative_ ? reversed(order) : order;
+    const auto magnitudeOrder =
+        compareWide(DecimalBuilder::scaledTo(a, scale), DecimalBuilder::scaledTo(b, scale));
+    return a.negative_ ? reversed(magnitudeOrder) : magnitudeOrder;
 }
 
 }  // namespace talvera::core

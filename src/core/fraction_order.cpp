@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/wide_uint.h"
+#include "core/wide_integer.h"
 
 namespace talvera::core {
 
@@ -11,25 +11,25 @@ namespace {
 // An exact signed product of two Decimals: ±magnitude / 10^scale.
 struct Product {
     bool negative = false;
-    WideUInt magnitude;
+    WideInteger magnitude;
     int scale = 0;
 };
 
 Product multiply(const Decimal& a, const Decimal& b) {
-    return {a.isNegative() != b.isNegative(), WideUInt(a.magnitude()) * WideUInt(b.magnitude()),
-            a.scale() + b.scale()};
+    return {a.isNegative() != b.isNegative(),
+            WideInteger(a.magnitude()) * WideInteger(b.magnitude()), a.scale() + b.scale()};
 }
 
 std::strong_ordering compareProducts(const Product& x, const Product& y) {
-    const bool xNegative = x.negative && !x.magnitude.isZero();
-    const bool yNegative = y.negative && !y.magnitude.isZero();
+    const bool xNegative = x.negative && !x.magnitude.is_zero();
+    const bool yNegative = y.negative && !y.magnitude.is_zero();
     if (xNegative != yNegative) {
         return xNegative ? std::strong_ordering::less : std::strong_ordering::greater;
     }
     const int scale = std::max(x.scale, y.scale);
-    const auto order = x.magnitude * WideUInt::powerOfTen(scale - x.scale) <=>
-                       y.magnitude * WideUInt::powerOfTen(scale - y.scale);
-    return xNegative ? reversed(order) : order;
+    const auto magnitudeOrder = compareWide(x.magnitude * tenToThe(scale - x.scale),
+                                            y.magnitude * tenToThe(scale - y.scale));
+    return xNegative ? reversed(magnitudeOrder) : magnitudeOrder;
 }
 
 }  // namespace

@@ -1,113 +1,72 @@
 #pragma once
 
-// The reference the decimal is checked against: unbounded naturals in base 2^32 and signed
-// fractions over them, deliberately naive (schoolbook product and division) to check by eye.
+// The reference the decimal is checked against: Boost's unbounded integers and exact
+// fractions, which know nothing of the decimal's 96-bit bound, its scales or its rounding.
 
-#include <algorithm>
+#include <boost/multiprecision/cpp_int.hpp>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "core/decimal.h"
 
 namespace talvera::core::testing {
 
+using Integer = boost::multiprecision::cpp_int;
+using ExactFraction = boost::multiprecision::cpp_rational;
+
+// An unbounded natural number.
 class Natural {
   public:
     Natural() = default;
-    Natural(UInt128 value) {  // NOLINT(google-explicit-constructor): literals read better
-        for (; value != 0; value >>= 32U) {
-            limbs_.push_back(static_cast<std::uint32_t>(value));
-        }
+    Natural(UInt128 value)  // NOLINT(google-explicit-constructor): literals read better
+        : value_(highHalf(value)) {
+        value_ <<= 64U;
+        value_ |= static_cast<std::uint64_t>(value);
     }
+    explicit Natural(Integer value) : value_(std::move(value)) {}
 
-    bool isZero() const { return limbs_.empty(); }
+    const Integer& integer() const { return value_; }
+    bool isZero() const { return value_.is_zero(); }
     UInt128 low128() const {  // the value modulo 2^128
-        return std::accumulate(
-            limbs_.rbegin(), limbs_.rend(), UInt128{0},
-            [](UInt128 value, std::uint32_t limb) { return (value << 32U) | limb; });
+        const auto low = static_cast<std::uint64_t>(value_ & lowMask());
+        const auto high = static_cast<std::uint64_t>((value_ >> 64U) & lowMask());
+        return (UInt128{high} << 64U) | low;
     }
 
-    // There are no leading zero limbs, so the longer natural is the larger.
     friend std::strong_ordering operator<=>(const Natural& a, const Natural& b) {
-        return a.limbs_.size() != b.limbs_.size()
-                   ? a.limbs_.size() <=> b.limbs_.size()
-                   : std::lexicographical_compare_three_way(a.limbs_.rbegin(), a.limbs_.rend(),
-                                                            b.limbs_.rbegin(), b.limbs_.rend());
+        return a.value_.compare(b.value_) <=> 0;
     }
+    friend bool operator==(const Natural& a, const Natural& b) { return a.value_ == b.value_; }
 
     friend Natural operator+(const Natural& a, const Natural& b) {
-        Natural sum;
-        std::uint64_t carry = 0;
-        for (std::size_t i = 0; i < std::max(a.limbs_.size(), b.limbs_.size()) || carry != 0; ++i) {
-            carry += std::uint64_t{a.limb(i)} + b.limb(i);
-            sum.limbs_.push_back(static_cast<std::uint32_t>(carry));
-            carry >>= 32U;
-        }
-        return sum.trimmed();
+        return Natural{Integer{a.value_ + b.value_}};
     }
-
-    friend Natural operator-(Natural a, const Natural& b) {  // for a >= b only
-        std::int64_t borrow = 0;
-        for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
-            const std::int64_t digit = std::int64_t{a.limbs_[i]} - b.limb(i) - borrow;
-            borrow = digit < 0 ? 1 : 0;
-            a.limbs_[i] = static_cast<std::uint32_t>(digit);  // modulo 2^32
-        }
-        return a.trimmed();
+    friend Natural operator-(const Natural& a, const Natural& b) {  // for a >= b only
+        return Natural{Integer{a.value_ - b.value_}};
     }
-
     friend Natural operator*(const Natural& a, const Natural& b) {
-        Natural product;
-        product.limbs_.assign(a.limbs_.size() + b.limbs_.size(), 0);
-        for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
-            std::uint64_t carry = 0;
-            for (std::size_t j = 0; j < b.limbs_.size(); ++j) {
-                carry += std::uint64_t{a.limbs_[i]} * b.limbs_[j] + product.limbs_[i + j];
-                product.limbs_[i + j] = static_cast<std::uint32_t>(carry);
-                carry >>= 32U;
-            }
-            product.limbs_[i + b.limbs_.size()] = static_cast<std::uint32_t>(carry);
-        }
-        return product.trimmed();
+        return Natural{Integer{a.value_ * b.value_}};
     }
 
-    // Quotient and remainder, bringing down one bit of a at a time; b must not be 0.
+    // Quotient and remainder; b must not be 0.
     friend std::pair<Natural, Natural> divMod(const Natural& a, const Natural& b) {
-        Natural quotient;
-        quotient.limbs_.assign(a.limbs_.size(), 0);
-        Natural rest;
-        for (std::size_t bit = 32 * a.limbs_.size(); bit-- > 0;) {
-            std::uint32_t carry = (a.limbs_[bit / 32] >> (bit % 32)) & 1U;
-            for (std::uint32_t& limb : rest.limbs_) {  // rest = 2 * rest + that bit
-                carry = std::exchange(limb, (limb << 1U) | carry) >> 31U;
-            }
-            if (carry != 0) {
-                rest.limbs_.push_back(carry);
-            }
-            if (rest >= b) {
-                rest = rest - b;
-                quotient.limbs_[bit / 32] |= 1U << (bit % 32);
-            }
-        }
-        return {quotient.trimmed(), rest};
+        Integer quotient;
+        Integer rest;
+        divide_qr(a.value_, b.value_, quotient, rest);
+        return {Natural{std::move(quotient)}, Natural{std::move(rest)}};
     }
 
   private:
-    std::uint32_t limb(std::size_t i) const { return i < limbs_.size() ? limbs_[i] : 0; }
-    Natural& trimmed() {
-        while (!limbs_.empty() && limbs_.back() == 0) {
-            limbs_.pop_back();
-        }
-        return *this;
+    static std::uint64_t highHalf(UInt128 value) {
+        return static_cast<std::uint64_t>(value >> 64U);
     }
+    static Integer lowMask() { return Integer{~std::uint64_t{0}}; }
 
-    std::vector<std::uint32_t> limbs_;  // least significant first
+    Integer value_;
 };
 
 inline UInt128 powerOfTen(int exponent) {
@@ -115,39 +74,43 @@ inline UInt128 powerOfTen(int exponent) {
 }
 
 // A signed fraction, denominator nonzero; a zero numerator is zero whatever the sign says.
+// Results of its arithmetic come in lowest terms.
 struct Rational {
     bool negative = false;
     Natural numerator;
     Natural denominator{1};
 
+    ExactFraction exact() const {
+        ExactFraction value(numerator.integer(), denominator.integer());
+        return negative ? ExactFraction{-value} : value;
+    }
+    static Rational of(const ExactFraction& value) {
+        return {value.sign() < 0, Natural{Integer{abs(boost::multiprecision::numerator(value))}},
+                Natural{Integer{boost::multiprecision::denominator(value)}}};
+    }
+
     friend Rational operator+(const Rational& a, const Rational& b) {
-        const Natural x = a.numerator * b.denominator;
-        const Natural y = b.numerator * a.denominator;
-        const Natural common = a.denominator * b.denominator;
-        if (a.negative == b.negative) {
-            return {a.negative, x + y, common};
-        }
-        return x >= y ? Rational{a.negative, x - y, common} : Rational{b.negative, y - x, common};
+        return of(a.exact() + b.exact());
     }
     friend Rational operator-(const Rational& a, const Rational& b) {
-        return a + Rational{!b.negative, b.numerator, b.denominator};
+        return of(a.exact() - b.exact());
     }
     friend Rational operator*(const Rational& a, const Rational& b) {
-        return {a.negative != b.negative, a.numerator * b.numerator, a.denominator * b.denominator};
+        return of(a.exact() * b.exact());
     }
     friend Rational operator/(const Rational& a, const Rational& b) {  // b must not be 0
-        return {a.negative != b.negative, a.numerator * b.denominator, a.denominator * b.numerator};
+        return of(a.exact() / b.exact());
     }
-    // a - trunc(a / b) * b: over the common denominator it is |a| mod |b| with the sign of a.
+    // a - trunc(a / b) * b, with the sign of a (or zero).
     friend Rational remainder(const Rational& a, const Rational& b) {
-        return {a.negative, divMod(a.numerator * b.denominator, b.numerator * a.denominator).second,
-                a.denominator * b.denominator};
+        const ExactFraction quotient = a.exact() / b.exact();
+        // The integer division of numerator by denominator truncates toward zero.
+        const Integer truncated = boost::multiprecision::numerator(quotient) /
+                                  boost::multiprecision::denominator(quotient);
+        return of(a.exact() - ExactFraction{truncated} * b.exact());
     }
     friend std::strong_ordering operator<=>(const Rational& a, const Rational& b) {
-        const Rational difference = a - b;
-        return difference.numerator.isZero() ? std::strong_ordering::equal
-               : difference.negative         ? std::strong_ordering::less
-                                             : std::strong_ordering::greater;
+        return a.exact().compare(b.exact()) <=> 0;
     }
 };
 

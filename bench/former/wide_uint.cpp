@@ -1,9 +1,9 @@
-#include "core/wide_uint.h"
+#include "former/wide_uint.h"
 
 #include <algorithm>
 #include <cassert>
 
-namespace talvera::core {
+namespace talvera::former {
 
 WideUInt::WideUInt(UInt128 value)
     : limbs_{static_cast<std::uint64_t>(value), static_cast<std::uint64_t>(value >> 64U)} {}
@@ -140,4 +140,4 @@ std::strong_ordering operator<=>(const WideUInt& a, const WideUInt& b) {
     return std::strong_ordering::equal;
 }
 
-}  // namespace talvera::core
+}  // namespace talvera::former

@@ -6,7 +6,7 @@
 
 #include "decimal.h"
 
-namespace talvera::core {
+namespace talvera::former {
 
 // A 384-bit unsigned integer: wide enough for every exact intermediate of the scaled decimal
 // (a 96-bit magnitude times 10^56 times 10^28 still fits). Only what Decimal needs is here.
@@ -53,4 +53,4 @@ struct WideUInt::DivisionResult {
     WideUInt remainder;
 };
 
-}  // namespace talvera::core
+}  // namespace talvera::former
