@@ -46,17 +46,19 @@ FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()
     form.addObserver(this);
     // The form keeps track of the focus, so that it can move it on before the focused control
     // is disabled or hidden.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
-        const auto it = controls_.find(now);
-        if (form_ != nullptr && it != controls_.end()) {
-            form_->noteFocus(it->second);
-        }
-    });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+            const auto it = controls_.find(now);
+            if (form_ != nullptr && it != controls_.end()) {
+                form_->noteFocus(it->second);
+            }
+        });
     // The pages are laid out for one size; the window keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 FormWindow::~FormWindow() {
+    disconnect(focusWatch_);
     detach();
 }
 

@@ -52,6 +52,9 @@ class FormWindow : public QMainWindow, private FormObserver {
     bool titled_ = false;
     Scale scale_;
     EchoGuard guard_;
+    // Dropped with the window, so that the focus moving away while it is taken apart finds
+    // nothing of it.
+    QMetaObject::Connection focusWatch_;
     std::unordered_map<const Control*, QWidget*> widgets_;
     std::unordered_map<const QWidget*, const Control*> controls_;
 };
