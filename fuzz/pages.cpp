@@ -1,6 +1,6 @@
 // Random typing and clicking on both work pages, the decisions taken from the fuzzer's bytes:
 // the monkey's checks after every action (nothing escapes a handler, only the program's own
-// messages, every Operations result exact in lowest terms).
+// messages, every result written at one press exact in lowest terms).
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -215,6 +215,132 @@ std::optional<std::string> checkConversion(const ui::Form& form) {
     return checkFraction(form, "ConversãoN1", "ConversãoD1", *expected, false);
 }
 
+// A row of the Details page computed at once: its final fraction before reduction, and the
+// three panels that can show it reduced, as a negative magnitude, or as a whole number.
+struct DetailsRow {
+    std::string_view button, stepMode;
+    std::vector<std::string_view> terms;
+    std::string_view numerator, denominator;
+    std::string_view reduced, reducedNumerator, reducedDenominator;
+    std::string_view negative, negativeNumerator, negativeDenominator;
+    std::string_view whole, wholeBox;
+    std::function<std::optional<Rational>(const std::vector<Rational>&)> combine;
+};
+
+std::vector<DetailsRow> detailsRows() {
+    return {
+        {"Adição",
+         "PassoAdição",
+         {"AdiçãoN1", "AdiçãoD1", "AdiçãoN2", "AdiçãoD2"},
+         "AdiçãoN5",
+         "AdiçãoD5",
+         "Frame1A",
+         "AdiçãoN6",
+         "AdiçãoD6",
+         "Frame2A",
+         "AdiçãoN7",
+         "AdiçãoD7",
+         "Frame3A",
+         "AdiçãoFim",
+         [](const std::vector<Rational>& t) { return t[0] / t[1] + t[2] / t[3]; }},
+        {"Subtração",
+         "PassoSubtração",
+         {"SubtraçãoN1", "SubtraçãoD1", "SubtraçãoN2", "SubtraçãoD2"},
+         "SubtraçãoN5",
+         "SubtraçãoD5",
+         "Frame1B",
+         "SubtraçãoN6",
+         "SubtraçãoD6",
+         "Frame2B",
+         "SubtraçãoN7",
+         "SubtraçãoD7",
+         "Frame3B",
+         "SubtraçãoFim",
+         [](const std::vector<Rational>& t) { return t[0] / t[1] - t[2] / t[3]; }},
+        {"Multiplicação",
+         "PassoMultiplicação",
+         {"MultiplicaçãoN1", "MultiplicaçãoD1", "MultiplicaçãoN2", "MultiplicaçãoD2"},
+         "MultiplicaçãoN3",
+         "MultiplicaçãoD3",
+         "Frame1C",
+         "MultiplicaçãoN4",
+         "MultiplicaçãoD4",
+         "Frame2C",
+         "MultiplicaçãoN5",
+         "MultiplicaçãoD5",
+         "Frame3C",
+         "MultiplicaçãoFim",
+         [](const std::vector<Rational>& t) { return (t[0] / t[1]) * (t[2] / t[3]); }},
+        {"Divisão",
+         "PassoDivisão",
+         {"DivisãoN1", "DivisãoD1", "DivisãoN2", "DivisãoD2"},
+         "DivisãoN5",
+         "DivisãoD5",
+         "Frame1D",
+         "DivisãoN6",
+         "DivisãoD6",
+         "Frame2D",
+         "DivisãoN7",
+         "DivisãoD7",
+         "Frame3D",
+         "DivisãoFim",
+         [](const std::vector<Rational>& t) { return quotient(t[0] / t[1], t[2] / t[3]); }},
+    };
+}
+
+std::optional<std::string> checkDetailsRow(const ui::Form& form, const DetailsRow& row) {
+    std::vector<Rational> terms;
+    for (const std::string_view box : row.terms) {
+        const auto value = termValue(form.control(box).text());
+        if (!value || std::is_neq(value->denominator <=> Natural{1})) {
+            return std::string(row.button) + " took a term that is not a whole number";
+        }
+        terms.push_back(*value);
+    }
+    if (terms[1].numerator.isZero() || terms[3].numerator.isZero()) {
+        return std::string(row.button) + " took a zero denominator";
+    }
+    const auto expected = row.combine(terms);
+    if (!expected) {
+        return std::string(row.button) + " divided by zero";
+    }
+    // The working line keeps the signs and factors as computed; only its value must be right.
+    const auto n = written(form, row.numerator);
+    const auto d = written(form, row.denominator);
+    if (!n || !d || d->isZero() || std::is_neq(exact(*n) / exact(*d) <=> *expected)) {
+        return std::string(row.button) + " wrote a working fraction of another value";
+    }
+    const bool reduced = form.control(row.reduced).visible();
+    const bool negative = form.control(row.negative).visible();
+    const bool whole = form.control(row.whole).visible();
+    if (reduced && negative) {
+        return std::string(row.button) + " shows both a reduced and a negative panel";
+    }
+    if (reduced) {
+        if (auto fault = checkFraction(form, row.reducedNumerator, row.reducedDenominator,
+                                       *expected, false)) {
+            return fault;
+        }
+    }
+    if (negative) {
+        if (auto fault = checkFraction(form, row.negativeNumerator, row.negativeDenominator,
+                                       *expected, true)) {
+            return fault;
+        }
+    }
+    if (whole) {
+        const auto value = written(form, row.wholeBox);
+        if (!value || std::is_neq(exact(*value) <=> *expected)) {
+            return std::string(row.button) + " shows a wrong whole number";
+        }
+    }
+    // A fraction in lowest terms may stand as the result, with its sign wherever it came.
+    if (!reduced && !negative && !whole && gcd(n->magnitude(), d->magnitude()) != 1) {
+        return std::string(row.button) + " left a fraction that is not in lowest terms";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<Rational> termValue(std::string_view text) {
@@ -260,6 +386,15 @@ std::optional<std::string> checkOperationsResult(const ui::Form& form, std::stri
     for (const Task& task : operationsTasks()) {
         if (task.button == button) {
             return checkTask(form, task);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> checkDetailsResult(const ui::Form& form, std::string_view button) {
+    for (const DetailsRow& row : detailsRows()) {
+        if (row.button == button && !form.control(row.stepMode).checked()) {
+            return checkDetailsRow(form, row);
         }
     }
     return std::nullopt;

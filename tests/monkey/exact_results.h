@@ -23,4 +23,9 @@ std::optional<Rational> decimalValue(std::string_view text);
 // is the exact result in lowest terms. Returns a description of the fault, or nothing.
 std::optional<std::string> checkOperationsResult(const ui::Form& form, std::string_view button);
 
+// After the "=" of a row of the Details page ran at once without a message: whether its working
+// fraction has the exact value and its panels show that value in lowest terms. Rows in step
+// mode are left alone, since their later steps read back what the teacher may have edited.
+std::optional<std::string> checkDetailsResult(const ui::Form& form, std::string_view button);
+
 }  // namespace talvera::monkey

@@ -82,9 +82,12 @@ std::string Monkey::run(Chooser& chooser, std::size_t actions) {
                 return form.name() + ": " + action + " showed \"" + dialogs.texts[m] + "\"";
             }
         }
-        if (clicked != nullptr && dialogs.texts.empty() && page == PageId::Operations) {
+        if (clicked != nullptr && dialogs.texts.empty()) {
             ++checked_;
-            if (const auto fault = checkOperationsResult(form, clicked->name())) {
+            const auto fault = page == PageId::Operations
+                                   ? checkOperationsResult(form, clicked->name())
+                                   : checkDetailsResult(form, clicked->name());
+            if (fault) {
                 return form.name() + ": " + action + ": " + *fault;
             }
         }

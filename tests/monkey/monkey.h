@@ -27,8 +27,8 @@ class Chooser {
 
 // Random typing and clicking on the form model of both work pages. After every action it
 // checks that nothing escaped a handler, that every message box says one of the program's own
-// texts under its title, and that every result the Operations page wrote is the exact result
-// in lowest terms.
+// texts under its title, and that every result either page wrote at one press is the exact
+// result in lowest terms.
 class Monkey {
   public:
     explicit Monkey(const ProgramTexts& texts) : texts_(texts) {}
@@ -37,7 +37,7 @@ class Monkey {
     // found, or the empty text.
     std::string run(Chooser& chooser, std::size_t actions);
 
-    // Clicks on the Operations page whose result was checked, and message boxes seen.
+    // Clicks whose result was checked, and message boxes seen.
     std::size_t checked() const { return checked_; }
     std::size_t messages() const { return messages_; }
 
