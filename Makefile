@@ -29,7 +29,8 @@ build-asan: deps
 run: build
 	./$(BUILD_DIR)/talvera
 
-test: test-normal test-asan test-package-if-fresh
+# Lint runs between the two builds' tests, so that a finding fails CI without waiting for ASan.
+test: test-normal lint test-asan test-package-if-fresh
 
 test-normal: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -69,8 +69,7 @@ void checkFonts(Checks& checks, QWidget& window) {
     QStringList missing;
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const QStringList wanted = widget->font().families();
-        if (!widget->testAttribute(Qt::WA_SetFont) ||
-            wanted == QApplication::font().families()) {
+        if (!widget->testAttribute(Qt::WA_SetFont) || wanted == QApplication::font().families()) {
             continue;  // the toolkit's own default, which any face may stand for
         }
         const QString found = QFontInfo(widget->font()).family();

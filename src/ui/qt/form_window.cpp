@@ -16,7 +16,18 @@
 
 namespace talvera::ui::qt {
 
-FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()) {
+namespace {
+
+bool hasTitledFrames(const Form& form) {
+    return std::ranges::any_of(form.controls(), [](const auto& control) {
+        return control->kind() == ControlKind::Frame && control->design().border == Border::Titled;
+    });
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form)
+    : form_(&form), clientSize_(form.clientSize()), titled_(hasTitledFrames(form)) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
 
@@ -36,9 +47,6 @@ FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()
     buildControls(canvas);
     // One style sheet for all titled frames of the page, so that a zoom step polishes the page
     // once instead of once per frame; a page without them keeps the plain style.
-    titled_ = std::ranges::any_of(form.controls(), [](const auto& control) {
-        return control->kind() == ControlKind::Frame && control->design().border == Border::Titled;
-    });
     if (titled_) {
         canvas->setStyleSheet(titledFrameLook(scale_));
     }
