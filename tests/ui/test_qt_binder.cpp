@@ -20,6 +20,7 @@
 #include "ui/qt/form_window.h"
 #include "ui/qt/line_edit.h"
 #include "ui/qt/message_box_dialogs.h"
+#include "ui/qt/program_style.h"
 #include "ui/qt/units.h"
 #include "ui/qt/window_manager.h"
 
@@ -410,6 +411,20 @@ class QtBinderTest : public QObject {
         QCOMPARE(windows.zoom(), 100);
         QCOMPARE(windows.windowFor(small)->findChild<QWidget*>("canvas")->size(), QSize(200, 200));
         windows.formClosing(small);
+    }
+
+    // The check box's square grows with the window's zoom, as its text does.
+    void checkBoxSquareFollowsZoom() {
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        const talvera::ui::qt::ProgramStyle style;
+        QWidget* box = window.widgetFor("PassoAdição");
+        const int designed = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
+        window.setZoom(200);
+        QCOMPARE(style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), designed * 2);
+        QCOMPARE(style.pixelMetric(QStyle::PM_IndicatorHeight, nullptr, box), designed * 2);
+        window.setZoom(100);
+        QCOMPARE(style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), designed);
     }
 
     void messageBox_data() {

@@ -10,6 +10,7 @@
 #include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/kind_binding.h"
+#include "ui/qt/program_style.h"
 #include "ui/qt/units.h"
 #include "ui/user.h"
 #include "ui/zoom.h"
@@ -133,6 +134,7 @@ void FormWindow::setZoom(int percent) {
         return;
     }
     scale_ = Scale(percent);
+    setProperty(zoomProperty, percent);
     // One paint at the end instead of one per widget.
     setUpdatesEnabled(false);
     applyFont();

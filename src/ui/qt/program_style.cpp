@@ -32,6 +32,16 @@ void drawFocusFrame(const QStyleOption& option, QPainter* painter) {
     painter->restore();
 }
 
+// The zoom of the window that the widget is in; 100 outside the program's windows.
+int zoomOf(const QWidget* widget) {
+    if (widget == nullptr || widget->window() == nullptr) {
+        return 100;
+    }
+    bool ok = false;
+    const int percent = widget->window()->property(zoomProperty).toInt(&ok);
+    return ok && percent > 0 ? percent : 100;
+}
+
 }  // namespace
 
 ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -47,6 +57,20 @@ int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
             break;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return (base * zoomOf(widget) + 50) / 100;
+        default:
+            return base;
+    }
 }
 
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -6,14 +6,20 @@ class QApplication;
 
 namespace talvera::ui::qt {
 
+// The window property that holds its zoom in percent, for the drawing that the style sizes itself.
+inline constexpr char zoomProperty[] = "talveraZoomPercent";
+
 // The program's look over Fusion: a focus frame that a pupil sees from the back of the room, and
-// the menus' access keys underlined only while Alt is held, so the captions look as designed.
+// the menus' access keys underlined only while Alt is held, so the captions look as designed;
+// check-box squares that grow with the window's zoom, as its text does.
 class ProgramStyle : public QProxyStyle {
   public:
     ProgramStyle();
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override;
 
