@@ -19,26 +19,16 @@ PictureWidget::PictureWidget(std::string picture, QSize designed, qreal zoom, QW
 
 void PictureWidget::setZoom(qreal zoom) {
     zoom_ = zoom;
-    drawn_ = QPixmap();
     update();
 }
 
-// The picture is laid out at its designed size and drawn with that many more device pixels, so a
-// page of text keeps its lines where they were at 100 % and stays sharp at any zoom.
+// The picture is laid out at its designed size and painted through the zoom, so a page of text
+// keeps its lines where they were at 100 % and stays sharp at any zoom. It is painted straight
+// onto the window, each time: a copy kept beside the window's own would double what it holds.
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
-    const qreal ratio = devicePixelRatioF();
-    const qreal density = ratio * zoom_;
-    if (drawn_.isNull() || !qFuzzyCompare(drawn_.devicePixelRatio(), ratio)) {
-        drawn_ = drawPicture(picture_, designed_, density);
-        drawn_.setDevicePixelRatio(ratio);
-    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, drawn_);
-}
-
-void PictureWidget::hideEvent(QHideEvent* event) {
-    drawn_ = QPixmap();
-    QLabel::hideEvent(event);
+    painter.scale(zoom_, zoom_);
+    paintPicture(painter, picture_, designed_);
 }
 
 }  // namespace talvera::ui::qt

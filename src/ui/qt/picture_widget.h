@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QLabel>
-#include <QPixmap>
 #include <QSize>
 #include <string>
 
 namespace talvera::ui::qt {
 
-// A picture drawn only while it is on screen: it draws itself on its first paint and forgets the
-// drawing when it is hidden, so a window of many pages holds the one it shows. A text picture
-// reads, to a screen reader, as the title and the text of the document it draws.
+// A picture drawn only while it is on screen, and then straight onto the window, so a window of
+// many pages holds no drawing of its own. A text picture reads, to a screen reader, as the title
+// and the text of the document it draws.
 //
 // A label underneath, so that accessibility tools meet it as static text.
 class PictureWidget : public QLabel {
@@ -21,19 +20,15 @@ class PictureWidget : public QLabel {
     void setZoom(qreal zoom);
     // What the text picture says, for screen readers; empty for a drawing.
     const QString& spokenText() const { return text_; }
-    // Whether a drawing is held now; for tests and benchmarks of what a window keeps.
-    bool holdsDrawing() const { return !drawn_.isNull(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
     std::string picture_;
     QSize designed_;
     qreal zoom_;
     QString text_;
-    QPixmap drawn_;
 };
 
 }  // namespace talvera::ui::qt

@@ -48,8 +48,13 @@ QPixmap drawPicture(const std::string& name, QSize size, qreal devicePixelRatio)
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
+    paintPicture(painter, name, size);
+    return pixmap;
+}
 
+void paintPicture(QPainter& painter, const std::string& name, QSize size) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     const QString base = resourceBase(name);
     if (QFile::exists(base + ".svg")) {
         QSvgRenderer renderer(base + ".svg");
@@ -57,7 +62,7 @@ QPixmap drawPicture(const std::string& name, QSize size, qreal devicePixelRatio)
     } else if (const auto document = layOutText(name, size.width())) {
         document->drawContents(&painter, QRectF(QPointF(0, 0), size));
     }
-    return pixmap;
+    painter.restore();
 }
 
 std::optional<QSizeF> textPictureExtent(const std::string& name, qreal width) {

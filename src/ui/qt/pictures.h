@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <QSizeF>
@@ -14,6 +15,9 @@ namespace talvera::ui::qt {
 // :/pictures/<name>.html, laid out at the picture's width in the look of
 // :/pictures/text-pictures.css.
 QPixmap drawPicture(const std::string& name, QSize size, qreal devicePixelRatio);
+
+// The same drawing, straight onto a painter whose coordinates are the picture's own pixels.
+void paintPicture(QPainter& painter, const std::string& name, QSize size);
 
 // The room that the formatted text of a text picture takes when laid out at that width, exactly
 // as drawPicture lays it out; anything beyond the picture's size is cut off when drawn. Empty
