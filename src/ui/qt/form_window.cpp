@@ -5,7 +5,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
-#include <algorithm>
 
 #include "ui/qt/control_binding.h"
 #include "ui/qt/fonts.h"
@@ -17,18 +16,7 @@
 
 namespace talvera::ui::qt {
 
-namespace {
-
-bool hasTitledFrames(const Form& form) {
-    return std::ranges::any_of(form.controls(), [](const auto& control) {
-        return control->kind() == ControlKind::Frame && control->design().border == Border::Titled;
-    });
-}
-
-}  // namespace
-
-FormWindow::FormWindow(Form& form)
-    : form_(&form), clientSize_(form.clientSize()), titled_(hasTitledFrames(form)) {
+FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
 
@@ -46,11 +34,6 @@ FormWindow::FormWindow(Form& form)
     buildMenus();
     buildKeys();
     buildControls(canvas);
-    // One style sheet for all titled frames of the page, so that a zoom step polishes the page
-    // once instead of once per frame; a page without them keeps the plain style.
-    if (titled_) {
-        canvas->setStyleSheet(titledFrameLook(scale_));
-    }
     applyTabOrder();
     form.addObserver(this);
     // The form keeps track of the focus, so that it can move it on before the focused control
@@ -144,10 +127,6 @@ void FormWindow::setZoom(int percent) {
         for (const auto& control : form_->controls()) {
             rescale(widgets_.at(control.get()), *control, scale_);
         }
-    }
-    // Last, so that the page is polished once, with its final fonts.
-    if (titled_) {
-        canvas_->setStyleSheet(titledFrameLook(scale_));
     }
     setUpdatesEnabled(true);
     adjustSize();

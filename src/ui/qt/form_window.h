@@ -49,7 +49,6 @@ class FormWindow : public QMainWindow, private FormObserver {
     Form* form_;
     Size clientSize_;
     QWidget* canvas_ = nullptr;
-    bool titled_ = false;
     Scale scale_;
     EchoGuard guard_;
     // Dropped with the window, so that the focus moving away while it is taken apart finds

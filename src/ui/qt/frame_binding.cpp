@@ -7,19 +7,9 @@
 
 namespace talvera::ui::qt {
 
-// The caption sits on the top border, as the pages were drawn.
-QString titledFrameLook(const Scale& scale) {
-    return QStringLiteral(
-               "QGroupBox { border: %1px solid #a0a0a0; border-radius: %2px; margin-top: 0.5em; }"
-               "QGroupBox::title { subcontrol-origin: margin; left: %3px; padding: 0 %2px; }")
-        .arg(scale.pixels(1))
-        .arg(scale.pixels(2))
-        .arg(scale.pixels(8));
-}
-
 namespace {
 
-// The look comes from the page's style sheet (titledFrameLook), set once for all its frames.
+// The look comes from the program's style, which draws the title on the frame's top line.
 QWidget* createTitled(const Control& control, QWidget* parent, const Scale& /*scale*/) {
     auto* box = new QGroupBox(parent);
     setColor(box, QPalette::WindowText, control.design().foreground);

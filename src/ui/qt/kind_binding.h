@@ -35,9 +35,6 @@ struct KindBinding {
     void (*describe)(QWidget* widget, const Control& control) = nullptr;
 };
 
-// The look of every titled frame of a page at a zoom, set once on the page.
-QString titledFrameLook(const Scale& scale);
-
 const KindBinding& labelBinding();
 const KindBinding& textBoxBinding();
 const KindBinding& buttonBinding();

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace talvera::ui::qt {
 
@@ -14,6 +15,8 @@ namespace {
 
 // Black against the light faces, grey buttons and white boxes of the pages.
 const QColor focusColor(0, 0, 0);
+// The grey of a titled frame's line.
+const QColor frameColor(0xa0, 0xa0, 0xa0);
 
 // At least two pixels, and thicker as the zoom makes the text larger.
 int focusWidth(const QStyleOption& option) {
@@ -42,6 +45,31 @@ int zoomOf(const QWidget* widget) {
     return ok && percent > 0 ? percent : 100;
 }
 
+// A length designed in pixels, at the window's zoom, never below one.
+int zoomed(int designed, const QWidget* widget) {
+    return std::max(1, (designed * zoomOf(widget) + 50) / 100);
+}
+
+// A titled frame's parts: its line starts half the title's height down, and the title sits on it
+// a little in from the left, with a small gap either side.
+struct TitledFrame {
+    QRect frame;
+    QRect title;
+    int line;
+    int gap;
+};
+
+TitledFrame titledFrame(const QStyleOptionGroupBox& option, const QWidget* widget) {
+    const int height = option.fontMetrics.height();
+    const int gap = zoomed(2, widget);
+    const int width = option.fontMetrics.horizontalAdvance(option.text) + 2 * gap;
+    return {
+        .frame = option.rect.adjusted(0, height / 2, 0, 0),
+        .title = QRect(option.rect.left() + zoomed(8, widget), option.rect.top(), width, height),
+        .line = zoomed(1, widget),
+        .gap = gap};
+}
+
 }  // namespace
 
 ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -57,6 +85,49 @@ int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
             break;
     }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                   SubControl part, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || box == nullptr) {
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+    const TitledFrame parts = titledFrame(*box, widget);
+    switch (part) {
+        case SC_GroupBoxLabel:
+            return parts.title;
+        case SC_GroupBoxFrame:
+            return parts.frame;
+        case SC_GroupBoxContents:
+            return parts.frame.adjusted(parts.line, parts.title.height() / 2, -parts.line,
+                                        -parts.line);
+        default:
+            return {};
+    }
+}
+
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+    if (control != CC_GroupBox || box == nullptr) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    const TitledFrame parts = titledFrame(*box, widget);
+    painter->save();
+    // The line stops either side of the title.
+    painter->setClipRegion(QRegion(box->rect).subtracted(QRegion(parts.title)));
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(frameColor, parts.line));
+    painter->setBrush(Qt::NoBrush);
+    const qreal half = parts.line / 2.0;
+    painter->drawRoundedRect(QRectF(parts.frame).adjusted(half, half, -half, -half),
+                             2.0 * parts.line, 2.0 * parts.line);
+    painter->restore();
+    drawItemText(painter, parts.title.adjusted(parts.gap, 0, -parts.gap, 0),
+                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->palette,
+                 box->state.testFlag(State_Enabled), box->text, QPalette::WindowText);
 }
 
 int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,

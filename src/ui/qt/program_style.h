@@ -11,13 +11,19 @@ inline constexpr char zoomProperty[] = "talveraZoomPercent";
 
 // The program's look over Fusion: a focus frame that a pupil sees from the back of the room, and
 // the menus' access keys underlined only while Alt is held, so the captions look as designed;
-// check-box squares that grow with the window's zoom, as its text does.
+// check-box squares that grow with the window's zoom, as its text does; titled frames with their
+// title on the top line, drawn here rather than by a style sheet, which would keep a cache of
+// rules for every widget of the page and polish them all again at each zoom step.
 class ProgramStyle : public QProxyStyle {
   public:
     ProgramStyle();
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
