@@ -55,8 +55,8 @@ int zoomed(int designed, const QWidget* widget) {
 struct TitledFrame {
     QRect frame;
     QRect title;
-    int line;
-    int gap;
+    int line = 0;
+    int gap = 0;
 };
 
 TitledFrame titledFrame(const QStyleOptionGroupBox& option, const QWidget* widget) {

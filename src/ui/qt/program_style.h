@@ -7,7 +7,7 @@ class QApplication;
 namespace talvera::ui::qt {
 
 // The window property that holds its zoom in percent, for the drawing that the style sizes itself.
-inline constexpr char zoomProperty[] = "talveraZoomPercent";
+inline constexpr const char* zoomProperty = "talveraZoomPercent";
 
 // The program's look over Fusion: a focus frame that a pupil sees from the back of the room, and
 // the menus' access keys underlined only while Alt is held, so the captions look as designed;
