@@ -7,6 +7,7 @@
 #include <QAccessibleEditableTextInterface>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -411,6 +412,31 @@ class QtBinderTest : public QObject {
         QCOMPARE(windows.zoom(), 100);
         QCOMPARE(windows.windowFor(small)->findChild<QWidget*>("canvas")->size(), QSize(200, 200));
         windows.formClosing(small);
+    }
+
+    // A caption that just fits its place at 100 % is never cut at another zoom, and keeps its
+    // designed width at 100 %.
+    void captionKeepsItsRoom_data() {
+        QTest::addColumn<int>("percent");
+        for (const int percent : {75, 125, 150, 200, 250, 300}) {
+            QTest::newRow(qPrintable(QString::number(percent))) << percent;
+        }
+    }
+
+    void captionKeepsItsRoom() {
+        QFETCH(int, percent);
+        Form form("Form4", "INSTRUÇÕES", {3000, 1000});
+        form.add({.kind = ControlKind::Label,
+                  .name = "Label1",
+                  .place = {150, 150, 495, 195},
+                  .text = "Página"});
+        FormWindow window(form);
+        auto* label = qobject_cast<QLabel*>(window.widgetFor("Label1"));
+        const int designed = label->width();
+        window.setZoom(percent);
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+        window.setZoom(100);
+        QCOMPARE(label->width(), designed);
     }
 
     // The check box's square grows with the window's zoom, as its text does.
