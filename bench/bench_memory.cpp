@@ -14,14 +14,9 @@
 #include "ui/qt/program_style.h"
 #include "ui/qt/units.h"
 #include "ui/qt/window_manager.h"
+#include "ui/silent_dialogs.h"
 
 namespace {
-
-class SilentDialogs : public talvera::ui::Dialogs {
-  public:
-    void inform(std::string_view /*text*/, std::string_view /*title*/,
-                talvera::ui::MessageIcon /*icon*/) override {}
-};
 
 // VmRSS of this process, in kB.
 long residentKilobytes() {
@@ -57,7 +52,7 @@ int measure(std::string_view what, int argc, char** argv) {
         std::printf("%ld\n", residentKilobytes());
         return 0;
     }
-    SilentDialogs dialogs;
+    talvera::ui::SilentDialogs dialogs;
     talvera::ui::qt::WindowManager windows;
     talvera::shell::Program program(dialogs, &windows);
     program.start();

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "shell/program.h"
+#include "ui/silent_dialogs.h"
 #include "ui/user.h"
 
 namespace {
@@ -14,12 +15,6 @@ namespace {
 // global: the replaced operator new below is the only way to see every allocation.
 // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 std::atomic<std::size_t> allocatedBytes{0};
-
-class SilentDialogs : public talvera::ui::Dialogs {
-  public:
-    void inform(std::string_view /*text*/, std::string_view /*title*/,
-                talvera::ui::MessageIcon /*icon*/) override {}
-};
 
 }  // namespace
 
@@ -51,7 +46,7 @@ class PagesBenchmark : public QObject {
     void memoryOfPage_data() { pages(); }
     void memoryOfPage() {
         QFETCH(int, page);
-        SilentDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::shell::Program program(dialogs);
         const std::size_t before = allocatedBytes;
         program.show(static_cast<PageId>(page));
@@ -60,7 +55,7 @@ class PagesBenchmark : public QObject {
     void openPage_data() { pages(); }
     void openPage() {
         QFETCH(int, page);
-        SilentDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::shell::Program program(dialogs);
         QBENCHMARK {
             program.show(static_cast<PageId>(page));
@@ -80,7 +75,7 @@ class PagesBenchmark : public QObject {
     }
     void pressEquals() {
         QFETCH(QString, button);
-        SilentDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::shell::Program program(dialogs);
         program.show(PageId::Operations);
         talvera::ui::Control& control =

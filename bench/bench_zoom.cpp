@@ -7,16 +7,7 @@
 #include "shell/program.h"
 #include "ui/qt/program_style.h"
 #include "ui/qt/window_manager.h"
-
-namespace {
-
-class SilentDialogs : public talvera::ui::Dialogs {
-  public:
-    void inform(std::string_view /*text*/, std::string_view /*title*/,
-                talvera::ui::MessageIcon /*icon*/) override {}
-};
-
-}  // namespace
+#include "ui/silent_dialogs.h"
 
 class ZoomBenchmark : public QObject {
     Q_OBJECT
@@ -33,7 +24,7 @@ class ZoomBenchmark : public QObject {
     void zoomStep() {
         QFETCH(int, from);
         QFETCH(int, to);
-        SilentDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::ui::qt::WindowManager windows;
         talvera::shell::Program program(dialogs, &windows);
         program.start();

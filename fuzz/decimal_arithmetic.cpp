@@ -31,22 +31,9 @@ DecimalParts operand(const std::uint8_t* bytes) {
     return {.negative = (bytes[13] & 1U) != 0, .magnitude = magnitude, .scale = scale};
 }
 
-Rational combine(char operation, const Rational& a, const Rational& b) {
-    switch (operation) {
-        case '+':
-            return a + b;
-        case '-':
-            return a - b;
-        case '*':
-            return a * b;
-        case '/':
-            return a / b;
-        default:
-            return remainder(a, b);
-    }
-}
-
-Decimal combine(char operation, const Decimal& a, const Decimal& b) {
+// The same operation on the decimal and on its exact reference; both types spell it alike.
+template <typename Number>
+Number combine(char operation, const Number& a, const Number& b) {
     switch (operation) {
         case '+':
             return a + b;

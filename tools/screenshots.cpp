@@ -9,18 +9,9 @@
 #include "shell/program.h"
 #include "ui/qt/program_style.h"
 #include "ui/qt/window_manager.h"
+#include "ui/silent_dialogs.h"
 #include "ui/user.h"
 #include "ui/zoom.h"
-
-namespace {
-
-class SilentDialogs : public talvera::ui::Dialogs {
-  public:
-    void inform(std::string_view /*text*/, std::string_view /*title*/,
-                talvera::ui::MessageIcon /*icon*/) override {}
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -28,7 +19,7 @@ int main(int argc, char* argv[]) {
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(out.path());
 
-    SilentDialogs dialogs;
+    talvera::ui::SilentDialogs dialogs;
     talvera::ui::qt::WindowManager windows;
     talvera::shell::Program program(dialogs, &windows);
     program.start();

@@ -9,17 +9,12 @@
 
 #include "details/details_page.h"
 #include "operations/operations_page.h"
+#include "ui/silent_dialogs.h"
 #include "ui/user.h"
 
 namespace {
 
 using talvera::ui::ControlKind;
-
-class NoDialogs : public talvera::ui::Dialogs {
-  public:
-    void inform(std::string_view /*text*/, std::string_view /*title*/,
-                talvera::ui::MessageIcon /*icon*/) override {}
-};
 
 std::unique_ptr<talvera::ui::Page> openPage(const QString& name, talvera::ui::Dialogs& dialogs) {
     if (name == u"Form1") {
@@ -81,7 +76,7 @@ class SpokenNamesTest : public QObject {
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(QString, spoken);
-        NoDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         const auto page = openPage(form, dialogs);
         if (!control.isEmpty()) {
             QCOMPARE(QString::fromStdString(
@@ -126,7 +121,7 @@ class SpokenNamesTest : public QObject {
         QFETCH(QString, first);
         QFETCH(QString, second);
         QFETCH(QString, description);
-        NoDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::operations::OperationsPage page(dialogs);
         auto& form = page.form();
         auto& compare = form.control("Comparação");

@@ -10,16 +10,11 @@
 
 #include "shell/program.h"
 #include "ui/qt/window_manager.h"
+#include "ui/silent_dialogs.h"
 
 using talvera::shell::PageId;
 
 namespace {
-
-class SilentDialogs : public talvera::ui::Dialogs {
-  public:
-    void inform(std::string_view /*text*/, std::string_view /*title*/,
-                talvera::ui::MessageIcon /*icon*/) override {}
-};
 
 bool isNamedRole(QAccessible::Role role) {
     return role == QAccessible::EditableText || role == QAccessible::Button ||
@@ -88,7 +83,7 @@ class AccessibleReadingTest : public QObject {
     void everyControlHasItsOwnName_data() { everyWindow(); }
     void everyControlHasItsOwnName() {
         QFETCH(int, page);
-        SilentDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::ui::qt::WindowManager windows;
         talvera::shell::Program program(dialogs, &windows);
         program.start();
@@ -122,7 +117,7 @@ class AccessibleReadingTest : public QObject {
     }
     void instructionPagesReadAsTheirText() {
         QFETCH(int, number);
-        SilentDialogs dialogs;
+        talvera::ui::SilentDialogs dialogs;
         talvera::ui::qt::WindowManager windows;
         talvera::shell::Program program(dialogs, &windows);
         program.show(PageId::Instructions);
