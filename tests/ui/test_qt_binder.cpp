@@ -453,6 +453,36 @@ class QtBinderTest : public QObject {
         QCOMPARE(style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box), designed);
     }
 
+    // The menu bar's overflow chevrons are drawn, not read from files, crisp at any size.
+    void extensionChevronsAreDrawn_data() {
+        QTest::addColumn<int>("pixmap");
+        QTest::addColumn<int>("side");
+        QTest::newRow("horizontal, small")
+            << static_cast<int>(QStyle::SP_ToolBarHorizontalExtensionButton) << 16;
+        QTest::newRow("horizontal, zoomed")
+            << static_cast<int>(QStyle::SP_ToolBarHorizontalExtensionButton) << 48;
+        QTest::newRow("vertical") << static_cast<int>(QStyle::SP_ToolBarVerticalExtensionButton)
+                                  << 16;
+    }
+
+    void extensionChevronsAreDrawn() {
+        QFETCH(int, pixmap);
+        QFETCH(int, side);
+        const talvera::ui::qt::ProgramStyle style;
+        const QIcon icon =
+            style.standardIcon(static_cast<QStyle::StandardPixmap>(pixmap), nullptr, nullptr);
+        const QImage image = icon.pixmap(side, side).toImage();
+        QCOMPARE(image.size(), QSize(side, side));
+        int inked = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                inked += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+            }
+        }
+        // Lines, not a blot and not nothing.
+        QVERIFY2(inked > side / 2 && inked < side * side / 3, qPrintable(QString::number(inked)));
+    }
+
     void messageBox_data() {
         QTest::addColumn<bool>("withIcon");
         QTest::addColumn<int>("icon");

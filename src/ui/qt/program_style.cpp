@@ -9,6 +9,8 @@
 #include <QStyleOption>
 #include <algorithm>
 
+#include "ui/qt/extension_icon.h"
+
 namespace talvera::ui::qt {
 
 namespace {
@@ -161,6 +163,19 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
             break;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+    switch (icon) {
+        // Every menu bar asks for this one as it is built, whether it is ever shown or not.
+        case SP_ToolBarHorizontalExtensionButton:
+            return extensionIcon(Qt::Horizontal);
+        case SP_ToolBarVerticalExtensionButton:
+            return extensionIcon(Qt::Vertical);
+        default:
+            return QProxyStyle::standardIcon(icon, option, widget);
+    }
 }
 
 bool ProgramStyle::eventFilter(QObject* watched, QEvent* event) {

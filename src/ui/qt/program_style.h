@@ -13,7 +13,8 @@ inline constexpr const char* zoomProperty = "talveraZoomPercent";
 // the menus' access keys underlined only while Alt is held, so the captions look as designed;
 // check-box squares that grow with the window's zoom, as its text does; titled frames with their
 // title on the top line, drawn here rather than by a style sheet, which would keep a cache of
-// rules for every widget of the page and polish them all again at each zoom step.
+// rules for every widget of the page and polish them all again at each zoom step; the menu
+// bar's overflow chevrons drawn as lines.
 class ProgramStyle : public QProxyStyle {
   public:
     ProgramStyle();
@@ -27,6 +28,8 @@ class ProgramStyle : public QProxyStyle {
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override;
 
   protected:
