@@ -11,7 +11,7 @@ FUZZ_TARGETS   := number_reading decimal_arithmetic to_fraction pages
 COVERAGE_BUILD_DIR ?= build-coverage
 
 .PHONY: all deps build build-asan run test test-normal test-asan fuzz coverage bench lint format screenshots clean
-.PHONY: deb test-package test-package-if-fresh
+.PHONY: deb test-package test-package-if-fresh atspi
 
 all: build
 
@@ -77,6 +77,12 @@ format:
 screenshots: build
 	QT_QPA_PLATFORM=offscreen:configfile=tools/offscreen-1080p.json \
 		./$(BUILD_DIR)/talvera-screenshots docs/screenshots 100 200
+
+# The program as a screen reader drives it, through the desktop accessibility bus on a virtual X
+# server; `PROBE_SCREEN=3840x2160x24 QT_SCALE_FACTOR=2 make atspi` does it on a scaled screen.
+atspi: build
+	./scripts/install-deps.sh --atspi
+	./tools/atspi-probe.sh $(BUILD_DIR)
 
 # The Debian package, in dist/; `sudo apt install ./dist/talvera_*.deb` installs it.
 deb:

@@ -83,6 +83,36 @@ def focused(node):
     return states(node).contains(pyatspi.STATE_FOCUSED)
 
 
+CONTROL_ROLES = ("text", "push button", "check box")
+
+
+def check_names(frame, page):
+    """Every box, button and check box of the window, hidden ones included, has a name of its
+    own in that window."""
+    names = [n.name for n in walk(frame) if n.getRoleName() in CONTROL_ROLES and n.name]
+    unnamed = [n.getRoleName() for n in walk(frame)
+               if n.getRoleName() in CONTROL_ROLES and not n.name]
+    check(f"every control of {page} is named", not unnamed, unnamed)
+    check(f"the names of {page} are unique", len(names) == len(set(names)),
+          sorted({n for n in names if names.count(n) > 1}))
+
+
+def focused_name(frame):
+    return next((n.name for n in walk(frame) if focused(n)), None)
+
+
+def showing(node):
+    return states(node).contains(pyatspi.STATE_SHOWING)
+
+
+# F10 opens the title page's menu bar on its first menu; Escape leaves it.
+key("F10")
+first_menu = [n for f in program() for n in walk(f)
+              if n.getRoleName() == "menu item" and n.name == "Ficheiro"]
+check("F10 puts the focus on the first menu", bool(first_menu) and focused(first_menu[0]))
+key("Escape")
+key("Escape")
+
 # The title page's access key opens the Operations page.
 key("alt+o")
 ops = window("Efectuar a adição")
@@ -115,14 +145,19 @@ before = text(box)
 key("alt+x")
 check("Alt+X types nothing", text(box) == before, text(box))
 
-# Every box, button and check box of the window has a name of its own.
-names = [n.name for n in walk(ops)
-         if n.getRoleName() in ("text", "push button", "check box") and n.name]
-unnamed = [n.getRoleName() for n in walk(ops)
-           if n.getRoleName() in ("text", "push button", "check box") and not n.name]
-check("every control of the Operations page is named", not unnamed, unnamed)
-check("names are unique in the window", len(names) == len(set(names)),
-      sorted({n for n in names if names.count(n) > 1}))
+check_names(ops, "the Operations page")
+
+# The comparison's button keeps its name whatever its caption; the relation reads in words.
+for name, value in [("Comparação, primeira fracção, numerador", "1"),
+                    ("Comparação, primeira fracção, denominador", "2"),
+                    ("Comparação, segunda fracção, numerador", "1"),
+                    ("Comparação, segunda fracção, denominador", "3")]:
+    write(control(ops, name), value)
+compare = control(ops, "Efectuar a comparação")
+act(compare)
+check("the comparison's button keeps its name", compare.name == "Efectuar a comparação",
+      compare.name)
+check("the relation found reads in words", "maior" in compare.description, compare.description)
 
 # The zoom: Ctrl+= makes the window larger, Ctrl+0 gives its size back.
 size = ops.queryComponent().getSize()
@@ -160,6 +195,63 @@ check("after step 1 the focus is on step 2", focused(second))
 key("Return")
 third = control(det, "Adição, 3º passo")
 check("Enter on step 2 presses it; the focus goes to step 3", focused(third))
+
+check_names(det, "the Details page")
+
+# An assistive write on the Details page, then its "=": 2/3 x 3/4 is 6/12, which is 1/2.
+for name, value in [("Multiplicação, primeira fracção, numerador", "2"),
+                    ("Multiplicação, primeira fracção, denominador", "3"),
+                    ("Multiplicação, segunda fracção, numerador", "3"),
+                    ("Multiplicação, segunda fracção, denominador", "4")]:
+    write(control(det, name), value)
+act(control(det, "Efectuar a multiplicação"))
+product = (text(control(det, "Multiplicação, produto por simplificar, numerador")),
+           text(control(det, "Multiplicação, produto por simplificar, denominador")))
+reduced = control(det, "Multiplicação, resultado simplificado, numerador")
+check("assistive write then press on Details: 2/3 x 3/4 = 6/12", product == ("6", "12"), product)
+check("... shown reduced as 1/2", showing(reduced) and text(reduced) == "1",
+      (showing(reduced), text(reduced)))
+
+# The instructions, by the Details page's access key: each page reads as its title and text.
+key("alt+i")
+ins = window("Página seguinte")
+check_names(ins, "the Instructions window")
+
+
+def shown_page():
+    pages = [n for n in walk(ins) if n.name.startswith("Instruções, página") and showing(n)]
+    return pages[0] if len(pages) == 1 else None
+
+
+page = shown_page()
+check("the first page reads as its title", page is not None and "página 1" in page.name,
+      page and page.name)
+check("the first page's description holds its text",
+      page is not None and "quatro páginas" in page.description, page and page.description)
+key("Right")
+page = shown_page()
+check("Right turns to page 2", page is not None and "página 2" in page.name, page and page.name)
+key("Prior")
+page = shown_page()
+check("Page Up turns back to page 1", page is not None and "página 1" in page.name,
+      page and page.name)
+
+# Space on the forward arrow up to the last page: the focus moves to the back arrow, so that
+# the next Space pages back instead of closing the window.
+control(ins, "Página seguinte").queryComponent().grabFocus()
+settle()
+for _ in range(7):
+    key("space")
+page = shown_page()
+check("the forward arrow turns to the last page", page is not None and "página 8" in page.name,
+      page and page.name)
+check("at the last page the focus is on the arrow that still works",
+      focused(control(ins, "Página anterior")), focused_name(ins))
+check("... and the other arrow is disabled",
+      not states(control(ins, "Página seguinte")).contains(pyatspi.STATE_ENABLED))
+key("Escape")
+check("Escape closes the instructions",
+      not any(n.name == "Página seguinte" for f in program() for n in walk(f)))
 
 print(f"{len(failures)} failed")
 sys.exit(1 if failures else 0)
