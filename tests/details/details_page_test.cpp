@@ -25,6 +25,14 @@ struct OpenPage {
     talvera::details::DetailsPage page{dialogs};
     OpenPage() { page.form().load(); }
     Control& operator[](const QString& name) { return page.form().control(name.toStdString()); }
+
+    // Types the row's two fractions into its boxes, in the order N1, D1, N2, D2.
+    void typeTerms(const QString& word, const QStringList& terms) {
+        const QStringList roles{"N1", "D1", "N2", "D2"};
+        for (int i = 0; i < roles.size(); ++i) {
+            talvera::ui::user::type((*this)[word + roles[i]], terms[i].toStdString());
+        }
+    }
 };
 
 }  // namespace
@@ -54,10 +62,7 @@ class DetailsPageTest : public QObject {
         QFETCH(QStringList, terms);
         QFETCH(QStringList, shown);
         OpenPage page;
-        const QStringList roles{"N1", "D1", "N2", "D2"};
-        for (int i = 0; i < roles.size(); ++i) {
-            talvera::ui::user::type(page[word + roles[i]], terms[i].toStdString());
-        }
+        page.typeTerms(word, terms);
         talvera::ui::user::click(page[word]);
         int stacking = 0;
         for (const QString& entry : shown) {
@@ -91,10 +96,7 @@ class DetailsPageTest : public QObject {
         QFETCH(QStringList, terms);
         QFETCH(QStringList, focusAfterEachStep);
         OpenPage page;
-        const QStringList roles{"N1", "D1", "N2", "D2"};
-        for (int i = 0; i < roles.size(); ++i) {
-            talvera::ui::user::type(page[word + roles[i]], terms[i].toStdString());
-        }
+        page.typeTerms(word, terms);
         talvera::ui::user::click(page["Passo" + word]);
         QString pressed = word + "Passo1";
         for (const QString& next : focusAfterEachStep) {
