@@ -44,9 +44,9 @@ int main(int argc, char* argv[]) {
     if (selfTest) {
         return talvera::app::runSelfTest();
     }
-    talvera::ui::qt::MessageBoxDialogs dialogs;
     talvera::ui::qt::SettingsZoomMemory zoomMemory;
     talvera::ui::qt::WindowManager windows(&zoomMemory);
+    talvera::ui::qt::MessageBoxDialogs dialogs([&windows] { return windows.zoom(); });
     talvera::shell::Program program(dialogs, &windows);
     program.start();
     return QApplication::exec();

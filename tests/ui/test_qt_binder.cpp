@@ -127,6 +127,8 @@ struct SeenBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
+    qreal points = 0;
+    int iconWidth = 0;
 };
 
 void closeNextModal(SeenBox& seen) {
@@ -135,8 +137,12 @@ void closeNextModal(SeenBox& seen) {
         if (box == nullptr) {
             return;
         }
-        seen = {box->windowTitle(), box->text(), box->icon(),
-                static_cast<int>(box->buttons().size())};
+        seen = {box->windowTitle(),
+                box->text(),
+                box->icon(),
+                static_cast<int>(box->buttons().size()),
+                box->font().pointSizeF(),
+                box->iconPixmap().width()};
         box->accept();
     });
 }
@@ -146,6 +152,9 @@ void closeNextModal(SeenBox& seen) {
 class QtBinderTest : public QObject {
     Q_OBJECT
   private slots:
+    // The program's own look, as the program runs with it.
+    static void initTestCase() { talvera::ui::qt::installProgramStyle(*qApp); }
+
     void twipsToPixels_data() {
         QTest::addColumn<int>("twips");
         QTest::addColumn<int>("pixels");
@@ -481,6 +490,43 @@ class QtBinderTest : public QObject {
         }
         // Lines, not a blot and not nothing.
         QVERIFY2(inked > side / 2 && inked < side * side / 3, qPrintable(QString::number(inked)));
+    }
+
+    // A box grows with the zoom of the window it stands over, or with the program's zoom when
+    // none of its windows is active.
+    void messageBoxFollowsZoom_data() {
+        QTest::addColumn<int>("windowZoom");  // 0: no window active
+        QTest::addColumn<int>("programZoom");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("over a window at 200 %") << 200 << 100 << 200;
+        QTest::newRow("over a window at 100 %") << 100 << 300 << 100;
+        QTest::newRow("no window active, program at 150 %") << 0 << 150 << 150;
+    }
+
+    void messageBoxFollowsZoom() {
+        QFETCH(int, windowZoom);
+        QFETCH(int, programZoom);
+        QFETCH(int, expected);
+        SeenBox normal;
+        closeNextModal(normal);
+        talvera::ui::qt::MessageBoxDialogs().inform("Texto.", "TALVERA",
+                                                    talvera::ui::MessageIcon::Information);
+
+        Calculator calculator;
+        FormWindow window(*calculator.form);
+        if (windowZoom != 0) {
+            window.setZoom(windowZoom);
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+        }
+        SeenBox seen;
+        closeNextModal(seen);
+        talvera::ui::qt::MessageBoxDialogs([programZoom] {
+            return programZoom;
+        }).inform("Texto.", "TALVERA", talvera::ui::MessageIcon::Information);
+        QCOMPARE(seen.points, normal.points * expected / 100);
+        QCOMPARE(seen.iconWidth, (normal.iconWidth * expected + 50) / 100);
     }
 
     void messageBox_data() {

@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include "ui/qt/units.h"
+#include "ui/zoom.h"
+
 namespace talvera::ui::qt {
 
 namespace {
@@ -40,6 +43,13 @@ QFont toQFont(const Font& font, const QFont& fallback) {
     result.setPointSizeF(font.points);
     result.setBold(font.bold);
     return result;
+}
+
+QFont zoomedFont(QFont font, int percent) {
+    if (percent != zoom::normal) {
+        font.setPointSizeF(Scale(percent).points(font.pointSizeF()));
+    }
+    return font;
 }
 
 }  // namespace talvera::ui::qt

@@ -19,6 +19,8 @@ namespace talvera::ui::qt {
 FormWindow::FormWindow(Form& form) : form_(&form), clientSize_(form.clientSize()) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
+    // What the style and the message boxes size by, at 100 % too.
+    setProperty(zoomProperty, scale_.percent());
 
     applyFont();
     auto* canvas = new QWidget(this);
@@ -97,11 +99,7 @@ Qt::Key qtKey(FormKey key) {
 // The window's font is the application's at the zoom; every control without a designed font, the
 // menus and the message boxes over the window take it from here.
 void FormWindow::applyFont() {
-    QFont font = QApplication::font();
-    if (scale_.percent() != zoom::normal) {
-        font.setPointSizeF(scale_.points(font.pointSizeF()));
-    }
-    setFont(font);
+    setFont(zoomedFont(QApplication::font(), scale_.percent()));
 }
 
 QSize FormWindow::sizeAt(int percent) const {

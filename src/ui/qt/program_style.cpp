@@ -9,7 +9,7 @@
 #include <QStyleOption>
 #include <algorithm>
 
-#include "ui/qt/extension_icon.h"
+#include "ui/qt/drawn_icons.h"
 
 namespace talvera::ui::qt {
 
@@ -17,6 +17,7 @@ namespace {
 
 // Black against the light faces, grey buttons and white boxes of the pages.
 const QColor focusColor(0, 0, 0);
+constexpr int messageIconSide = 32;
 // The grey of a titled frame's line.
 const QColor frameColor(0xa0, 0xa0, 0xa0);
 
@@ -141,6 +142,9 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
             return (base * zoomOf(widget) + 50) / 100;
+        case PM_MessageBoxIconSize:
+            // The 32 pixels that a box's icon has always had at 100 %, though Fusion asks 48.
+            return (messageIconSide * zoomOf(widget) + 50) / 100;
         default:
             return base;
     }
@@ -173,6 +177,9 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
             return extensionIcon(Qt::Horizontal);
         case SP_ToolBarVerticalExtensionButton:
             return extensionIcon(Qt::Vertical);
+        // Drawn at the size of the zoomed box, where Fusion's has one size of 32 pixels.
+        case SP_MessageBoxInformation:
+            return informationIcon();
         default:
             return QProxyStyle::standardIcon(icon, option, widget);
     }

@@ -11,9 +11,9 @@ inline constexpr const char* zoomProperty = "talveraZoomPercent";
 
 // The program's look over Fusion: a focus frame that a pupil sees from the back of the room, and
 // the menus' access keys underlined only while Alt is held, so the captions look as designed;
-// check-box squares that grow with the window's zoom, as its text does; titled frames with their
-// title on the top line, drawn here rather than by a style sheet, which would keep a cache of
-// rules for every widget of the page and polish them all again at each zoom step; the menu
+// check-box squares and message-box icons that grow with the zoom, as the text does; titled frames
+// with their title on the top line, drawn here rather than by a style sheet, which would keep a
+// cache of rules for every widget of the page and polish them all again at each zoom step; the menu
 // bar's overflow chevrons drawn as lines.
 class ProgramStyle : public QProxyStyle {
   public:
