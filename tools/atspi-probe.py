@@ -70,6 +70,13 @@ def write(node, value):
     settle(0.1)
 
 
+def write_terms(frame, task, first, second):
+    """Writes two fractions, each a (numerator, denominator) pair, into a task's term boxes."""
+    for ordinal, fraction in (("primeira", first), ("segunda", second)):
+        for part, value in zip(("numerador", "denominador"), fraction):
+            write(control(frame, f"{task}, {ordinal} fracção, {part}"), value)
+
+
 def act(node):
     node.queryAction().doAction(0)
     settle()
@@ -118,11 +125,7 @@ key("alt+o")
 ops = window("Efectuar a adição")
 
 # An assistive tool writes 2/3 + 5/6 and presses "=": the result is 3/2, not the example's.
-for name, value in [("Adição, primeira fracção, numerador", "2"),
-                    ("Adição, primeira fracção, denominador", "3"),
-                    ("Adição, segunda fracção, numerador", "5"),
-                    ("Adição, segunda fracção, denominador", "6")]:
-    write(control(ops, name), value)
+write_terms(ops, "Adição", ("2", "3"), ("5", "6"))
 act(control(ops, "Efectuar a adição"))
 check("assistive write then press: 2/3 + 5/6 = 3/2",
       (text(control(ops, "Adição, resultado, numerador")),
@@ -148,11 +151,7 @@ check("Alt+X types nothing", text(box) == before, text(box))
 check_names(ops, "the Operations page")
 
 # The comparison's button keeps its name whatever its caption; the relation reads in words.
-for name, value in [("Comparação, primeira fracção, numerador", "1"),
-                    ("Comparação, primeira fracção, denominador", "2"),
-                    ("Comparação, segunda fracção, numerador", "1"),
-                    ("Comparação, segunda fracção, denominador", "3")]:
-    write(control(ops, name), value)
+write_terms(ops, "Comparação", ("1", "2"), ("1", "3"))
 compare = control(ops, "Efectuar a comparação")
 act(compare)
 check("the comparison's button keeps its name", compare.name == "Efectuar a comparação",
@@ -199,11 +198,7 @@ check("Enter on step 2 presses it; the focus goes to step 3", focused(third))
 check_names(det, "the Details page")
 
 # An assistive write on the Details page, then its "=": 2/3 x 3/4 is 6/12, which is 1/2.
-for name, value in [("Multiplicação, primeira fracção, numerador", "2"),
-                    ("Multiplicação, primeira fracção, denominador", "3"),
-                    ("Multiplicação, segunda fracção, numerador", "3"),
-                    ("Multiplicação, segunda fracção, denominador", "4")]:
-    write(control(det, name), value)
+write_terms(det, "Multiplicação", ("2", "3"), ("3", "4"))
 act(control(det, "Efectuar a multiplicação"))
 product = (text(control(det, "Multiplicação, produto por simplificar, numerador")),
            text(control(det, "Multiplicação, produto por simplificar, denominador")))
