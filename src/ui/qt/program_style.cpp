@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/qt/drawn_icons.h"
+#include "ui/qt/units.h"
 
 namespace talvera::ui::qt {
 
@@ -50,7 +51,7 @@ int zoomOf(const QWidget* widget) {
 
 // A length designed in pixels, at the window's zoom, never below one.
 int zoomed(int designed, const QWidget* widget) {
-    return std::max(1, (designed * zoomOf(widget) + 50) / 100);
+    return Scale(zoomOf(widget)).pixels(designed);
 }
 
 // A titled frame's parts: its line starts half the title's height down, and the title sits on it
@@ -141,10 +142,10 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
-            return (base * zoomOf(widget) + 50) / 100;
+            return zoomed(base, widget);
         case PM_MessageBoxIconSize:
             // The 32 pixels that a box's icon has always had at 100 %, though Fusion asks 48.
-            return (messageIconSide * zoomOf(widget) + 50) / 100;
+            return zoomed(messageIconSide, widget);
         default:
             return base;
     }
