@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <string_view>
 
-#include "common/styles.h"
+#include "kit/styles.h"
+#include "qt/program_style.h"
+#include "qt/scale.h"
+#include "qt/window_manager.h"
 #include "shell/program.h"
-#include "ui/qt/program_style.h"
-#include "ui/qt/units.h"
-#include "ui/qt/window_manager.h"
 #include "ui/silent_dialogs.h"
 
 namespace {
@@ -41,11 +41,11 @@ void settle() {
 
 int measure(std::string_view what, int argc, char** argv) {
     QApplication app(argc, argv);
-    talvera::ui::qt::installProgramStyle(app);
+    talvera::qt::installProgramStyle(app);
     if (what == "bare") {
         QMainWindow window;
         auto* canvas = new QWidget(&window);
-        canvas->setFixedSize(talvera::ui::qt::toPixels(talvera::common::styles::pageSize));
+        canvas->setFixedSize(talvera::qt::Scale().toPixels(talvera::kit::styles::pageSize));
         window.setCentralWidget(canvas);
         window.show();
         settle();
@@ -53,7 +53,7 @@ int measure(std::string_view what, int argc, char** argv) {
         return 0;
     }
     talvera::ui::SilentDialogs dialogs;
-    talvera::ui::qt::WindowManager windows;
+    talvera::qt::WindowManager windows;
     talvera::shell::Program program(dialogs, &windows);
     program.start();
     if (what == "all") {

@@ -4,9 +4,9 @@
 #include <QTest>
 #include <vector>
 
+#include "qt/program_style.h"
+#include "qt/window_manager.h"
 #include "shell/program.h"
-#include "ui/qt/program_style.h"
-#include "ui/qt/window_manager.h"
 #include "ui/silent_dialogs.h"
 
 class ZoomBenchmark : public QObject {
@@ -25,19 +25,19 @@ class ZoomBenchmark : public QObject {
         QFETCH(int, from);
         QFETCH(int, to);
         talvera::ui::SilentDialogs dialogs;
-        talvera::ui::qt::WindowManager windows;
+        talvera::qt::WindowManager windows;
         talvera::shell::Program program(dialogs, &windows);
         program.start();
-        std::vector<talvera::ui::qt::FormWindow*> shown;
+        std::vector<talvera::qt::FormWindow*> shown;
         for (const talvera::shell::PageId page : talvera::shell::allPages) {
             program.show(page);
             shown.push_back(windows.windowFor(*program.form(page)));
         }
         auto zoomAll = [&shown](int percent) {
-            for (talvera::ui::qt::FormWindow* window : shown) {
+            for (talvera::qt::FormWindow* window : shown) {
                 window->setZoom(percent);
             }
-            for (talvera::ui::qt::FormWindow* window : shown) {
+            for (talvera::qt::FormWindow* window : shown) {
                 window->repaint();
             }
         };
@@ -52,7 +52,7 @@ class ZoomBenchmark : public QObject {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    talvera::ui::qt::installProgramStyle(app);
+    talvera::qt::installProgramStyle(app);
     ZoomBenchmark benchmark;
     return QTest::qExec(&benchmark, argc, argv);
 }

@@ -6,21 +6,21 @@
 #include <QTimer>
 #include <vector>
 
+#include "qt/program_style.h"
+#include "qt/window_manager.h"
 #include "shell/program.h"
-#include "ui/qt/program_style.h"
-#include "ui/qt/window_manager.h"
 #include "ui/silent_dialogs.h"
 #include "ui/user.h"
 #include "ui/zoom.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    talvera::ui::qt::installProgramStyle(app);
+    talvera::qt::installProgramStyle(app);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     QDir().mkpath(out.path());
 
     talvera::ui::SilentDialogs dialogs;
-    talvera::ui::qt::WindowManager windows;
+    talvera::qt::WindowManager windows;
     talvera::shell::Program program(dialogs, &windows);
     program.start();
 
@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
         if (form == nullptr) {
             return;
         }
-        talvera::ui::qt::FormWindow* window = windows.windowFor(*form);
+        talvera::qt::FormWindow* window = windows.windowFor(*form);
         for (const int zoom : zooms) {
             window->setZoom(zoom);
             QApplication::processEvents();

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "qt/window_manager.h"
 #include "shell/program.h"
 #include "ui/dialogs.h"
-#include "ui/qt/window_manager.h"
 
 namespace talvera::app {
 
@@ -54,15 +54,6 @@ QWidget* openWindow(const char* name) {
     return nullptr;
 }
 
-QAction* menuItem(QWidget& window, const QString& caption) {
-    for (QAction* action : window.findChildren<QAction*>()) {
-        if (action->text().remove(QLatin1Char('&')) == caption) {
-            return action;
-        }
-    }
-    return nullptr;
-}
-
 // Every font a control asks for must be there, not replaced by whatever fontconfig finds: the
 // pages are laid out for those faces.
 void checkFonts(Checks& checks, QWidget& window) {
@@ -93,7 +84,7 @@ QString textOf(QWidget& window, const char* box) {
 int runSelfTest() {
     Checks checks;
     CountingDialogs dialogs;
-    ui::qt::WindowManager windows;
+    qt::WindowManager windows;
     shell::Program program(dialogs, &windows);
     program.start();
 
@@ -106,7 +97,7 @@ int runSelfTest() {
     }
     checkFonts(checks, *title);
 
-    QAction* operations = menuItem(*title, QStringLiteral("Operações"));
+    QAction* operations = qt::menuAction(*title, "Operações");
     checks.check(operations != nullptr, "menu Operações da página de título");
     if (operations != nullptr) {
         operations->trigger();

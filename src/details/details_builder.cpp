@@ -1,17 +1,17 @@
 #include "details/details_builder.h"
 
-#include "common/spoken_names.h"
-#include "common/styles.h"
 #include "details/details_texts.h"
+#include "kit/spoken_names.h"
+#include "kit/styles.h"
 
 namespace talvera::details::layout {
 
 namespace {
 
-using common::layout::Clearing;
+using kit::layout::Clearing;
 using ui::Control;
 using ui::ControlKind;
-namespace spoken = common::spoken;
+namespace spoken = kit::spoken;
 
 constexpr int detailLeft = 180;
 constexpr int detailWidth = 11355;
@@ -31,8 +31,8 @@ constexpr int clearResultLeft = 10440;
 constexpr int clearAllLeft = 10860;
 constexpr int clearTop = 1860;
 
-const common::layout::BoxStyle termStyle{common::styles::detailBox, ui::Border::Sunken};
-const common::layout::BoxStyle resultStyle{common::styles::detailBox, ui::Border::Flat};
+const kit::layout::BoxStyle termStyle{kit::styles::detailBox, ui::Border::Sunken};
+const kit::layout::BoxStyle resultStyle{kit::styles::detailBox, ui::Border::Flat};
 
 std::string named(std::string_view word, std::string_view role, int number) {
     return std::string(word) + std::string(role) + std::to_string(number);
@@ -51,7 +51,7 @@ void DetailsBuilder::title() {
 }
 
 RowControls DetailsBuilder::row(const RowDesign& design) {
-    using namespace common::layout;
+    using namespace kit::layout;
     Control& detail = titledFrame(form_, std::string(design.detailFrame), nullptr,
                                   {detailLeft, design.top, detailWidth, rowHeight},
                                   std::string(design.detailCaption));
@@ -74,7 +74,7 @@ RowControls DetailsBuilder::row(const RowDesign& design) {
                                           .place = {600, 360, 2400, 255},
                                           .text = std::string(texts::stepMode),
                                           .container = &stepFrame,
-                                          .font = common::styles::frameCaption,
+                                          .font = kit::styles::frameCaption,
                                           .foreground = ui::colors::blue,
                                           .accessibleName = spoken::stepMode(design.noun)}));
     std::vector<Control*> steps = stepButtons(stepFrame, design);
@@ -113,7 +113,7 @@ std::vector<Control*> DetailsBuilder::termFractions(const Control& detail,
         const bool isDenominator = i % 2 == 1;
         const Spot spot = design.termSpots[i];
         const auto fraction = static_cast<int>(i / 2) + 1;
-        terms.push_back(&tabbed(common::layout::termBox(
+        terms.push_back(&tabbed(kit::layout::termBox(
             form_,
             {named(design.word, isDenominator ? "D" : "N", fraction),
              spoken::term(design.noun, fraction, isDenominator)},
@@ -137,7 +137,7 @@ std::vector<Control*> DetailsBuilder::stepButtons(const Control& stepFrame,
                                            .place = {spot.left, spot.top, buttonSide, buttonSide},
                                            .text = std::string(texts::stepCaptions[index]),
                                            .container = &stepFrame,
-                                           .font = common::styles::frameCaption,
+                                           .font = kit::styles::frameCaption,
                                            .tooltip = std::string(texts::stepTooltips[index]),
                                            .accessibleName = spoken::step(design.noun, k + 1)})));
     }
@@ -145,7 +145,7 @@ std::vector<Control*> DetailsBuilder::stepButtons(const Control& stepFrame,
 }
 
 ResultPanels DetailsBuilder::panels(const Control& detail, const RowDesign& row) {
-    using common::layout::panel;
+    using kit::layout::panel;
     const PanelDesign& design = row.panels;
     const SignDesign equalsSign{"", {60, 540, 240, 360}, "="};
 
@@ -186,8 +186,7 @@ FractionBoxes DetailsBuilder::resultFraction(const Control& container, const Row
 
 Control& DetailsBuilder::sign(const Control& container, const SignDesign& design) {
     const std::string name = design.name.empty() ? numberedLabel() : std::string(design.name);
-    return common::layout::signLabel(form_, name, &container, design.place,
-                                     std::string(design.text));
+    return kit::layout::signLabel(form_, name, &container, design.place, std::string(design.text));
 }
 
 Control& DetailsBuilder::workingLine(const Control& container, std::string_view name,
@@ -197,7 +196,7 @@ Control& DetailsBuilder::workingLine(const Control& container, std::string_view 
                       .place = place,
                       .text = std::string(text),
                       .container = &container,
-                      .font = common::styles::frameCaption,
+                      .font = kit::styles::frameCaption,
                       .foreground = ui::colors::blue,
                       .visible = false});
 }
@@ -207,14 +206,14 @@ void DetailsBuilder::finishTabOrder() {
 }
 
 Control& DetailsBuilder::fractionBar(const Control& container, int x1, int x2, int y) {
-    return common::layout::fractionBar(form_, "Line" + std::to_string(++lines_), &container, x1, x2,
-                                       y, barPixels);
+    return kit::layout::fractionBar(form_, "Line" + std::to_string(++lines_), &container, x1, x2, y,
+                                    barPixels);
 }
 
-Control& DetailsBuilder::resultBox(const Control& container, common::layout::Naming naming,
+Control& DetailsBuilder::resultBox(const Control& container, kit::layout::Naming naming,
                                    Spot spot) {
-    return common::layout::resultBox(form_, std::move(naming), &container, spot.left, spot.top,
-                                     resultStyle);
+    return kit::layout::resultBox(form_, std::move(naming), &container, spot.left, spot.top,
+                                  resultStyle);
 }
 
 std::string DetailsBuilder::numberedLabel() {

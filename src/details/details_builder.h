@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/layout.h"
 #include "details/row_controls.h"
+#include "kit/layout.h"
 #include "ui/form.h"
 
 // The building blocks of the Details page's layout. Positions are in twips, relative to the
@@ -96,7 +96,7 @@ class DetailsBuilder {
     std::vector<ui::Control*> stepButtons(const ui::Control& stepFrame, const RowDesign& design);
     ResultPanels panels(const ui::Control& detail, const RowDesign& row);
     ui::Control& fractionBar(const ui::Control& container, int x1, int x2, int y);
-    ui::Control& resultBox(const ui::Control& container, common::layout::Naming naming, Spot spot);
+    ui::Control& resultBox(const ui::Control& container, kit::layout::Naming naming, Spot spot);
     std::string numberedLabel();
     ui::Control& tabbed(ui::Control& control);
     ui::Control& clearing(ui::Control& control);
@@ -104,7 +104,7 @@ class DetailsBuilder {
     ui::Form& form_;
     int lines_ = 0;
     int labels_ = 24;  // the page's own labels are numbered up to 24
-    common::layout::TabOrder tabs_;
+    kit::layout::TabOrder tabs_;
 };
 
 }  // namespace talvera::details::layout

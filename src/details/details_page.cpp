@@ -1,12 +1,12 @@
 #include "details/details_page.h"
 
-#include "common/styles.h"
 #include "details/details_layout.h"
+#include "kit/styles.h"
 
 namespace talvera::details {
 
 DetailsPage::DetailsPage(ui::Dialogs& dialogs)
-    : Page("Form2", "TALVERA", common::styles::pageSize),
+    : Page("Form2", "TALVERA", kit::styles::pageSize),
       messenger_(dialogs),
       controls_(layOutDetailsPage(form())),
       addition_(controls_.addition, rules::addition, messenger_),

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/messenger.h"
 #include "details/product_row.h"
 #include "details/row_controls.h"
 #include "details/sum_row.h"
+#include "kit/messenger.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 
@@ -17,7 +17,7 @@ class DetailsPage : public ui::Page {
   private:
     void load() const;
 
-    common::Messenger messenger_;
+    kit::Messenger messenger_;
     DetailsControls controls_;
     SumRow addition_;
     SumRow subtraction_;

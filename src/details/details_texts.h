@@ -3,9 +3,29 @@
 #include <array>
 #include <string_view>
 
-// The texts the Details page shows, exactly as the page words them. The validation and capacity
-// messages are the shared ones of common/messages.h.
+#include "kit/messages.h"
+#include "kit/term_reader.h"
+
+// The texts the Details page shows, exactly as the page words them, in its newer spelling; the
+// capacity message and those both pages show are the shared ones of kit/messages.h.
 namespace talvera::details::texts {
+
+// Multiplication and division.
+inline constexpr kit::TermValidation product{
+    .rules = {},
+    .sentences = {.notNumeric = "As frações devem ter termos numéricos e inteiros.",
+                  .notWhole = "As frações não podem ter termos decimais.",
+                  .zeroDenominator = "As frações não podem ter denominador zero."},
+};
+
+// Addition and subtraction also refuse negative denominators, as typed.
+inline constexpr kit::TermValidation sum{
+    .rules = {.negativeDenominators = core::NegativeCheck::OnText},
+    .sentences = {.notNumeric = product.sentences.notNumeric,
+                  .notWhole = product.sentences.notWhole,
+                  .zeroDenominator = product.sentences.zeroDenominator,
+                  .negativeDenominator = kit::messages::negativeDenominators},
+};
 
 inline constexpr std::string_view title = "TALVERA VENDO OS DETALHES";
 

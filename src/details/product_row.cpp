@@ -1,9 +1,10 @@
 #include "details/product_row.h"
 
-#include "common/checked_divisor.h"
-#include "common/messages.h"
-#include "common/term_reader.h"
-#include "details/result_display.h"
+#include "details/details_texts.h"
+#include "details/result_panels.h"
+#include "kit/checked_divisor.h"
+#include "kit/messages.h"
+#include "kit/term_reader.h"
 
 namespace talvera::details {
 
@@ -26,7 +27,7 @@ const ProductRules division{
 }  // namespace rules
 
 ProductRow::ProductRow(ProductRowControls controls, const ProductRules& rules,
-                       const common::Messenger& messenger)
+                       const kit::Messenger& messenger)
     : controls_(std::move(controls)),
       rules_(rules),
       messenger_(messenger),
@@ -46,13 +47,12 @@ std::vector<Stage> ProductRow::stages() {
 
 // Validates, writes the inverted line where there is one, and keeps the product in the store.
 StageEnd ProductRow::formProduct() {
-    const auto terms =
-        common::readTerms(controls_.row.terms, common::messages::detailsProduct, messenger_);
+    const auto terms = kit::readTerms(controls_.row.terms, texts::product, messenger_);
     if (!terms) {
         return StageEnd::Stopped;
     }
     if (rules_.refusesZeroSecondNumerator && (*terms)[2].isZero()) {
-        messenger_.inform(common::messages::divisionByZero);
+        messenger_.inform(kit::messages::divisionByZero);
         return StageEnd::Stopped;
     }
     if (controls_.inverted) {
@@ -75,8 +75,8 @@ StageEnd ProductRow::showProduct() const {
 // The divisor comes from the product's boxes, the product itself from the store; so after an
 // edit has emptied the boxes the divisor fails, and with it the division that needs it.
 StageEnd ProductRow::showResult() const {
-    const core::Decimal g = common::checkedDivisor(messenger_, controls_.product.numerator.text(),
-                                                   controls_.product.denominator.text());
+    const core::Decimal g = kit::checkedDivisor(messenger_, controls_.product.numerator.text(),
+                                                controls_.product.denominator.text());
     const core::Decimal& p = product_.numerator;
     const core::Decimal& q = product_.denominator;
     const core::Decimal n = p / g;

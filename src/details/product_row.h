@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/messenger.h"
 #include "core/fraction.h"
 #include "details/row_controls.h"
 #include "details/step_sequence.h"
+#include "kit/messenger.h"
 
 namespace talvera::details {
 
@@ -29,7 +29,7 @@ extern const ProductRules division;
 class ProductRow {
   public:
     ProductRow(ProductRowControls controls, const ProductRules& rules,
-               const common::Messenger& messenger);
+               const kit::Messenger& messenger);
     ProductRow(const ProductRow&) = delete;
     ProductRow& operator=(const ProductRow&) = delete;
     ProductRow(ProductRow&&) = delete;
@@ -46,7 +46,7 @@ class ProductRow {
 
     ProductRowControls controls_;
     const ProductRules& rules_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
     // The row's working store: the unreduced product that the first step formed.
     core::Fraction product_{};
     StepSequence sequence_;

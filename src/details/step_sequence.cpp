@@ -2,19 +2,19 @@
 
 #include <cassert>
 
-#include "common/clearing.h"
-#include "common/failure_trap.h"
 #include "details/details_texts.h"
-#include "details/result_display.h"
+#include "details/result_panels.h"
+#include "kit/clearing.h"
+#include "kit/failure_trap.h"
 
 namespace talvera::details {
 
-StepSequence::StepSequence(const RowControls& controls, const common::Messenger& messenger,
+StepSequence::StepSequence(const RowControls& controls, const kit::Messenger& messenger,
                            std::vector<Stage> stages)
     : controls_(controls), messenger_(messenger), stages_(std::move(stages)) {
     assert(stages_.size() == controls_.steps.size());
-    common::wireClearing(controls_.emptyingOrder, controls_.clearResult, controls_.clearAll,
-                         [this] { clearResults(controls_); });
+    kit::wireClearing(controls_.emptyingOrder, controls_.clearResult, controls_.clearAll,
+                      [this] { clearResults(controls_); });
     controls_.stepMode.onClick([this] { switchMode(); });
     controls_.equals.onClick([this] { calculateAtOnce(); });
     for (std::size_t index = 0; index < controls_.steps.size(); ++index) {
@@ -44,7 +44,7 @@ void StepSequence::calculateAtOnce() const {
         messenger_.inform(texts::stepModeRefusal);
         return;
     }
-    common::runTrapped(messenger_, [this] {
+    kit::runTrapped(messenger_, [this] {
         for (const Stage& stage : stages_) {
             if (stage() == StageEnd::Stopped) {
                 return;
@@ -56,7 +56,7 @@ void StepSequence::calculateAtOnce() const {
 // A step that completes hands on to the next button; the last one hands back to the first,
 // unless it showed a whole number, which it then shows again on each press.
 void StepSequence::step(std::size_t index) const {
-    common::runTrapped(messenger_, [this, index] {
+    kit::runTrapped(messenger_, [this, index] {
         const StageEnd end = stages_[index]();
         if (end == StageEnd::Stopped) {
             return;

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "common/messenger.h"
 #include "details/row_controls.h"
+#include "kit/messenger.h"
 
 namespace talvera::details {
 
@@ -24,7 +24,7 @@ using Stage = std::function<StageEnd()>;
 class StepSequence {
   public:
     // One stage per step button, in order; all of them run inside the failure trap.
-    StepSequence(const RowControls& controls, const common::Messenger& messenger,
+    StepSequence(const RowControls& controls, const kit::Messenger& messenger,
                  std::vector<Stage> stages);
     StepSequence(const StepSequence&) = delete;
     StepSequence& operator=(const StepSequence&) = delete;
@@ -42,7 +42,7 @@ class StepSequence {
     void handOn(std::size_t index, ui::Control& next) const;
 
     const RowControls& controls_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
     std::vector<Stage> stages_;
 };
 

@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "common/checked_divisor.h"
-#include "common/messages.h"
-#include "common/term_reader.h"
+#include "details/details_texts.h"
+#include "kit/checked_divisor.h"
+#include "kit/messages.h"
+#include "kit/term_reader.h"
 
 namespace talvera::details {
 
@@ -37,7 +38,7 @@ std::string inParentheses(const core::Decimal& value) {
 
 }  // namespace
 
-SumRow::SumRow(SumRowControls controls, const SumRules& rules, const common::Messenger& messenger)
+SumRow::SumRow(SumRowControls controls, const SumRules& rules, const kit::Messenger& messenger)
     : controls_(std::move(controls)),
       rules_(rules),
       messenger_(messenger),
@@ -48,8 +49,7 @@ SumRow::SumRow(SumRowControls controls, const SumRules& rules, const common::Mes
 
 // Validates, works the whole result out into the store, and shows the m.m.c. line.
 StageEnd SumRow::showMultiple() {
-    const auto terms =
-        common::readTerms(controls_.row.terms, common::messages::detailsSum, messenger_);
+    const auto terms = kit::readTerms(controls_.row.terms, texts::sum, messenger_);
     if (!terms) {
         return StageEnd::Stopped;
     }
@@ -58,7 +58,7 @@ StageEnd SumRow::showMultiple() {
     const core::Decimal& c = (*terms)[2];
     const core::Decimal& d = (*terms)[3];
     const auto [u, w] = rules_.combine({a, b}, {c, d});
-    const core::Decimal g = common::checkedDivisor(messenger_, u, w);
+    const core::Decimal g = kit::checkedDivisor(messenger_, u, w);
     store_ = {a, b, c, d, u / g, w / g, core::leastCommonMultiple(b, d)};
 
     controls_.multipleLine.setCaption("( " + b.toString() + " , " + d.toString() +
@@ -88,8 +88,8 @@ StageEnd SumRow::expand() const {
 
 // Reads the expanded numerators back from their boxes, so an emptied box counts as 0.
 StageEnd SumRow::join() const {
-    const core::Decimal first = common::leadingValue(controls_.firstExpanded.numerator.text());
-    const core::Decimal second = common::leadingValue(controls_.secondExpanded.numerator.text());
+    const core::Decimal first = kit::leadingValue(controls_.firstExpanded.numerator.text());
+    const core::Decimal second = kit::leadingValue(controls_.secondExpanded.numerator.text());
     controls_.combined.numerator.setText(rules_.join(first, second).toString());
     controls_.combined.denominator.setText(store_.m.toString());
     return StageEnd::Done;
@@ -100,9 +100,9 @@ StageEnd SumRow::join() const {
 StageEnd SumRow::showResult() const {
     const std::string& numeratorText = controls_.combined.numerator.text();
     const std::string& denominatorText = controls_.combined.denominator.text();
-    const core::Decimal x = common::leadingValue(numeratorText);
-    const core::Decimal y = common::leadingValue(denominatorText);
-    const core::Decimal h = common::checkedDivisor(messenger_, numeratorText, denominatorText);
+    const core::Decimal x = kit::leadingValue(numeratorText);
+    const core::Decimal y = kit::leadingValue(denominatorText);
+    const core::Decimal h = kit::checkedDivisor(messenger_, numeratorText, denominatorText);
 
     const core::Decimal xh = x / h;
     const core::Decimal yh = y / h;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/messenger.h"
 #include "core/fraction.h"
-#include "details/result_display.h"
+#include "details/result_panels.h"
 #include "details/row_controls.h"
 #include "details/step_sequence.h"
+#include "kit/messenger.h"
 
 namespace talvera::details {
 
@@ -34,7 +34,7 @@ struct SumStore {
 // expansion factors, 3 the expanded fractions, 4 their sum or difference, 5 the result panels.
 class SumRow {
   public:
-    SumRow(SumRowControls controls, const SumRules& rules, const common::Messenger& messenger);
+    SumRow(SumRowControls controls, const SumRules& rules, const kit::Messenger& messenger);
     SumRow(const SumRow&) = delete;
     SumRow& operator=(const SumRow&) = delete;
     SumRow(SumRow&&) = delete;
@@ -52,7 +52,7 @@ class SumRow {
 
     SumRowControls controls_;
     const SumRules& rules_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
     SumStore store_{};
     StepSequence sequence_;
 };

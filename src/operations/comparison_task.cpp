@@ -3,13 +3,13 @@
 #include <numeric>
 #include <tuple>
 
-#include "common/clearing.h"
-#include "common/failure_trap.h"
-#include "common/messages.h"
-#include "common/term_reader.h"
 #include "core/fixed_width.h"
 #include "core/fraction_order.h"
 #include "core/number_reading.h"
+#include "kit/clearing.h"
+#include "kit/failure_trap.h"
+#include "kit/messages.h"
+#include "kit/term_reader.h"
 #include "operations/operations_texts.h"
 
 namespace talvera::operations {
@@ -32,10 +32,10 @@ Relation relationOf(std::strong_ordering order) {
 
 }  // namespace
 
-ComparisonTask::ComparisonTask(ComparisonControls controls, const common::Messenger& messenger)
+ComparisonTask::ComparisonTask(ComparisonControls controls, const kit::Messenger& messenger)
     : controls_(std::move(controls)), messenger_(messenger) {
-    common::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
-                         [this] { clearResults(); });
+    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
+                      [this] { clearResults(); });
     controls_.compare.onClick([this] { compare(); });
 }
 
@@ -50,9 +50,8 @@ void ComparisonTask::clearResults() const {
 }
 
 void ComparisonTask::compare() const {
-    common::runTrapped(messenger_, [this] {
-        const auto values =
-            common::readTerms(controls_.terms, common::messages::comparison, messenger_);
+    kit::runTrapped(messenger_, [this] {
+        const auto values = kit::readTerms(controls_.terms, texts::comparison, messenger_);
         if (!values) {
             return;
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/messenger.h"
+#include "kit/messenger.h"
 #include "operations/operations_layout.h"
 
 namespace talvera::operations {
@@ -9,7 +9,7 @@ namespace talvera::operations {
 // rewritten over their least common denominator.
 class ComparisonTask {
   public:
-    ComparisonTask(ComparisonControls controls, const common::Messenger& messenger);
+    ComparisonTask(ComparisonControls controls, const kit::Messenger& messenger);
     ComparisonTask(const ComparisonTask&) = delete;
     ComparisonTask& operator=(const ComparisonTask&) = delete;
     ~ComparisonTask() = default;
@@ -19,7 +19,7 @@ class ComparisonTask {
     void clearResults() const;
 
     ComparisonControls controls_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
 };
 
 }  // namespace talvera::operations

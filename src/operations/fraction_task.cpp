@@ -1,10 +1,11 @@
 #include "operations/fraction_task.h"
 
-#include "common/clearing.h"
-#include "common/failure_trap.h"
-#include "common/messages.h"
-#include "common/term_reader.h"
 #include "core/divisors.h"
+#include "kit/clearing.h"
+#include "kit/failure_trap.h"
+#include "kit/messages.h"
+#include "kit/term_reader.h"
+#include "operations/operations_texts.h"
 
 namespace talvera::operations {
 
@@ -22,33 +23,33 @@ core::Fraction second(std::span<const core::Decimal> t) {
 
 // The common denominator is always the product of the two; the reduction does the rest.
 const FractionTaskRules addition{
-    .messages = &common::messages::operationsPlural,
+    .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) + second(t); },
     .style = ResultStyle::AlwaysWrite,
 };
 
 const FractionTaskRules subtraction{
-    .messages = &common::messages::operationsPlural,
+    .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) - second(t); },
     .style = ResultStyle::AlwaysWrite,
 };
 
 const FractionTaskRules multiplication{
-    .messages = &common::messages::operationsPlural,
+    .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) * second(t); },
     .style = ResultStyle::PositiveWrite,
 };
 
 // Multiplies by the inverted second fraction, which needs a numerator other than 0.
 const FractionTaskRules division{
-    .messages = &common::messages::operationsPlural,
+    .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) / second(t); },
     .style = ResultStyle::PositiveWrite,
     .refusesZeroSecondNumerator = true,
 };
 
 const FractionTaskRules simplification{
-    .messages = &common::messages::operationsSingular,
+    .validation = &texts::singular,
     .combine = first,
     .style = ResultStyle::PositiveWrite,
 };
@@ -56,21 +57,21 @@ const FractionTaskRules simplification{
 }  // namespace rules
 
 FractionTask::FractionTask(FractionTaskControls controls, const FractionTaskRules& rules,
-                           const common::Messenger& messenger)
+                           const kit::Messenger& messenger)
     : controls_(std::move(controls)), rules_(rules), messenger_(messenger) {
-    common::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
-                         [this] { clearResult(controls_.result); });
+    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
+                      [this] { clearResult(controls_.result); });
     controls_.equals.onClick([this] { calculate(); });
 }
 
 void FractionTask::calculate() const {
-    common::runTrapped(messenger_, [this] {
-        const auto terms = common::readTerms(controls_.terms, *rules_.messages, messenger_);
+    kit::runTrapped(messenger_, [this] {
+        const auto terms = kit::readTerms(controls_.terms, *rules_.validation, messenger_);
         if (!terms) {
             return;
         }
         if (rules_.refusesZeroSecondNumerator && (*terms)[2].isZero()) {
-            messenger_.inform(common::messages::divisionByZero);
+            messenger_.inform(kit::messages::divisionByZero);
             return;
         }
         const core::Fraction combined = rules_.combine(*terms);

@@ -3,10 +3,10 @@
 #include <span>
 #include <vector>
 
-#include "common/messenger.h"
 #include "core/fraction.h"
-#include "core/validation.h"
-#include "operations/result_display.h"
+#include "kit/messenger.h"
+#include "kit/term_reader.h"
+#include "operations/overlay_display.h"
 
 namespace talvera::operations {
 
@@ -21,7 +21,7 @@ struct FractionTaskControls {
 
 // What makes one fraction task differ from another.
 struct FractionTaskRules {
-    const core::TermMessages* messages = nullptr;
+    const kit::TermValidation* validation = nullptr;
     // The unreduced result from the converted terms.
     core::Fraction (*combine)(std::span<const core::Decimal> terms) = nullptr;
     ResultStyle style = ResultStyle::AlwaysWrite;
@@ -42,7 +42,7 @@ extern const FractionTaskRules simplification;
 class FractionTask {
   public:
     FractionTask(FractionTaskControls controls, const FractionTaskRules& rules,
-                 const common::Messenger& messenger);
+                 const kit::Messenger& messenger);
     FractionTask(const FractionTask&) = delete;
     FractionTask& operator=(const FractionTask&) = delete;
     ~FractionTask() = default;
@@ -54,7 +54,7 @@ class FractionTask {
 
     FractionTaskControls controls_;
     const FractionTaskRules& rules_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
 };
 
 }  // namespace talvera::operations

@@ -4,21 +4,21 @@
 #include <string>
 #include <string_view>
 
-#include "common/layout.h"
-#include "common/spoken_names.h"
-#include "common/styles.h"
+#include "kit/layout.h"
+#include "kit/spoken_names.h"
+#include "kit/styles.h"
 #include "operations/operations_texts.h"
 
 namespace talvera::operations {
 
 namespace {
 
-using common::layout::Clearing;
+using kit::layout::Clearing;
 using ui::Control;
 using ui::Form;
 
-const common::layout::BoxStyle termStyle{common::styles::fixedBox, ui::Border::Sunken};
-const common::layout::BoxStyle resultStyle{common::styles::fixedBox, ui::Border::Sunken};
+const kit::layout::BoxStyle termStyle{kit::styles::fixedBox, ui::Border::Sunken};
+const kit::layout::BoxStyle resultStyle{kit::styles::fixedBox, ui::Border::Sunken};
 
 // Names of the two panels over a result fraction.
 struct PanelNames {
@@ -131,8 +131,8 @@ const std::array<OperationFrame, 4> operationFrames{{
 // stacks above them.
 OverlayPanels layOutPanels(Form& form, const Control& frame, std::string_view noun,
                            const PanelNames& names, ui::Rect wholePlace, ui::Rect negativePlace) {
-    using namespace common::layout;
-    namespace spoken = common::spoken;
+    using namespace kit::layout;
+    namespace spoken = kit::spoken;
     constexpr std::string_view negativeRole = "resultado negativo";
     Control& whole = panel(form, names.whole, &frame, wholePlace);
     Control& wholeBox = resultBox(form, {names.wholeBox, spoken::box(noun, "resultado inteiro")},
@@ -156,7 +156,7 @@ class PageBuilder {
     explicit PageBuilder(Form& form) : form_(form) {}
 
     FractionTaskControls operation(const OperationFrame& design) {
-        using namespace common::layout;
+        using namespace kit::layout;
         const std::string word = design.word;
         const std::string_view noun = design.noun;
         Control& frame = titledFrame(form_, design.frame, nullptr, design.place, design.caption);
@@ -188,7 +188,7 @@ class PageBuilder {
     }
 
     FractionTaskControls simplification() {
-        using namespace common::layout;
+        using namespace kit::layout;
         constexpr std::string_view noun = "simplificação";
         Control& frame = titledFrame(form_, "Frame5", nullptr, {11280, 1560, 3855, 2535},
                                      "Simplificação de frações");
@@ -218,8 +218,8 @@ class PageBuilder {
     }
 
     ComparisonControls comparison() {
-        using namespace common::layout;
-        namespace spoken = common::spoken;
+        using namespace kit::layout;
+        namespace spoken = kit::spoken;
         constexpr std::string_view noun = "comparação";
         Control& frame = titledFrame(form_, "Frame17", nullptr, {11340, 4260, 3855, 3735},
                                      "Comparação de frações");
@@ -254,7 +254,7 @@ class PageBuilder {
                                    .place = {1440, 645, 720, 360},
                                    .text = "?",
                                    .container = &detail,
-                                   .font = common::styles::sign,
+                                   .font = kit::styles::sign,
                                    .foreground = ui::colors::blue,
                                    .accessibleName = spoken::box(noun, "relação"),
                                    .alignment = ui::Alignment::Center});
@@ -278,7 +278,7 @@ class PageBuilder {
     }
 
     ToDecimalControls toDecimal() {
-        using namespace common::layout;
+        using namespace kit::layout;
         constexpr std::string_view noun = "conversão de fracção em dízima";
         Control& frame = titledFrame(form_, "Frame19", nullptr, {120, 8340, 6795, 2235},
                                      "Converter fração em dízima");
@@ -288,8 +288,8 @@ class PageBuilder {
         Control& convert = tabbed(equalsButton(form_, "Dízima", noun, &frame, 1620, 945));
         pressOnEnter({&n, &d}, convert);
         Control& result =
-            resultBox(form_, {"ConversãoDízima", common::spoken::box(noun, "dízima")}, &frame, 2160,
-                      930, {common::styles::fixedBox, ui::Border::Sunken, 4335});
+            resultBox(form_, {"ConversãoDízima", kit::spoken::box(noun, "dízima")}, &frame, 2160,
+                      930, {kit::styles::fixedBox, ui::Border::Sunken, 4335});
         return {
             {&n, &d},
             convert,
@@ -299,17 +299,17 @@ class PageBuilder {
     }
 
     ToFractionControls toFraction() {
-        using namespace common::layout;
-        namespace spoken = common::spoken;
+        using namespace kit::layout;
+        namespace spoken = kit::spoken;
         constexpr std::string_view noun = "conversão de dízima em fracção";
         Control& frame = titledFrame(form_, "Frame11", nullptr, {8220, 8340, 6795, 2235},
                                      "Converter dízima em fração");
         Control& input =
             tabbed(termBox(form_, {"Text6", spoken::box(noun, "dízima")}, &frame, 360, 930,
-                           "0.14(27)", 30, {common::styles::fixedBox, ui::Border::Sunken, 3480}));
+                           "0.14(27)", 30, {kit::styles::fixedBox, ui::Border::Sunken, 3480}));
         Control& convert = tabbed(equalsButton(form_, "Conversão", noun, &frame, 4020, 945));
         pressOnEnter({&input}, convert);
-        const common::layout::BoxStyle wide{common::styles::fixedBox, ui::Border::Sunken, 2055};
+        const kit::layout::BoxStyle wide{kit::styles::fixedBox, ui::Border::Sunken, 2055};
         Control& numerator =
             resultBox(form_, {"ConversãoN1", spoken::fractionPart(noun, "resultado", false)},
                       &frame, 4500, 600, wide);
@@ -358,16 +358,15 @@ class PageBuilder {
 
     Control& term(const Control& frame, std::string name, TermRole role, Spot spot,
                   const char* text, int maxLength) {
-        return tabbed(common::layout::termBox(
-            form_,
-            {std::move(name), common::spoken::term(role.noun, role.fraction, role.denominator)},
+        return tabbed(kit::layout::termBox(
+            form_, {std::move(name), kit::spoken::term(role.noun, role.fraction, role.denominator)},
             &frame, spot.left, spot.top, text, maxLength, termStyle));
     }
 
     Control& result(const Control& frame, std::string name, std::string_view noun, bool denominator,
                     Spot spot) {
-        return common::layout::resultBox(
-            form_, {std::move(name), common::spoken::fractionPart(noun, "resultado", denominator)},
+        return kit::layout::resultBox(
+            form_, {std::move(name), kit::spoken::fractionPart(noun, "resultado", denominator)},
             &frame, spot.left, spot.top, resultStyle);
     }
 
@@ -375,7 +374,7 @@ class PageBuilder {
     Control& scratch(const char* name, std::string spoken) {
         return form_.add({.kind = ui::ControlKind::TextBox,
                           .name = name,
-                          .place = {0, 0, common::layout::boxWidth, common::layout::boxHeight},
+                          .place = {0, 0, kit::layout::boxWidth, kit::layout::boxHeight},
                           .accessibleName = std::move(spoken),
                           .visible = false,
                           .tabStop = false});
@@ -385,7 +384,7 @@ class PageBuilder {
     Control& clearing(Control& control) { return tabs_.clearing(control); }
 
     Form& form_;
-    common::layout::TabOrder tabs_;
+    kit::layout::TabOrder tabs_;
 };
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "operations/operations_page.h"
 
-#include "common/styles.h"
+#include "kit/styles.h"
 
 namespace talvera::operations {
 
 OperationsPage::OperationsPage(ui::Dialogs& dialogs)
-    : Page("Form1", "TALVERA", common::styles::pageSize),
+    : Page("Form1", "TALVERA", kit::styles::pageSize),
       messenger_(dialogs),
       controls_(layOutOperationsPage(form())),
       addition_(controls_.addition, rules::addition, messenger_),

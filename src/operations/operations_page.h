@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/messenger.h"
+#include "kit/messenger.h"
 #include "operations/comparison_task.h"
 #include "operations/fraction_task.h"
 #include "operations/operations_layout.h"
@@ -17,7 +17,7 @@ class OperationsPage : public ui::Page {
     explicit OperationsPage(ui::Dialogs& dialogs);
 
   private:
-    common::Messenger messenger_;
+    kit::Messenger messenger_;
     OperationsControls controls_;
     FractionTask addition_;
     FractionTask subtraction_;

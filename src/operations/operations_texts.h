@@ -2,8 +2,37 @@
 
 #include <string_view>
 
-// The Operations page's own messages, beside the shared ones (common/messages.h).
+#include "kit/messages.h"
+#include "kit/term_reader.h"
+
+// The Operations page's own messages, beside the shared ones (kit/messages.h).
 namespace talvera::operations::texts {
+
+// The four operations.
+inline constexpr kit::TermValidation plural{
+    .rules = {},
+    .sentences = {.notNumeric = "As fracções devem ter termos numéricos e inteiros.",
+                  .notWhole = "As fracções não podem ter termos decimais.",
+                  .zeroDenominator = "As fracções não podem ter denominador zero."},
+};
+
+// Simplification: one fraction, so the messages are singular.
+inline constexpr kit::TermValidation singular{
+    .rules = {},
+    .sentences = {.notNumeric = "A fracção deve ter termos numéricos e inteiros.",
+                  .notWhole = "A fracção não pode ter termos decimais.",
+                  .zeroDenominator = "A fracção não pode ter denominador zero."},
+};
+
+// The comparison wants all four terms, and refuses a denominator whose value is negative.
+inline constexpr kit::TermValidation comparison{
+    .rules = {.refusesEmptyTerms = true, .negativeDenominators = core::NegativeCheck::OnValue},
+    .sentences = {.notNumeric = plural.sentences.notNumeric,
+                  .notWhole = plural.sentences.notWhole,
+                  .zeroDenominator = plural.sentences.zeroDenominator,
+                  .emptyTerm = "Deve colocar valores nos quatro termos das fracções.",
+                  .negativeDenominator = kit::messages::negativeDenominators},
+};
 
 inline constexpr std::string_view undecided = "?";
 

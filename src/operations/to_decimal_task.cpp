@@ -1,21 +1,21 @@
 #include "operations/to_decimal_task.h"
 
-#include "common/clearing.h"
-#include "common/failure_trap.h"
 #include "core/number_reading.h"
+#include "kit/clearing.h"
+#include "kit/failure_trap.h"
 #include "operations/operations_texts.h"
 
 namespace talvera::operations {
 
-ToDecimalTask::ToDecimalTask(ToDecimalControls controls, const common::Messenger& messenger)
+ToDecimalTask::ToDecimalTask(ToDecimalControls controls, const kit::Messenger& messenger)
     : controls_(std::move(controls)), messenger_(messenger) {
-    common::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
-                         [this] { controls_.result.setText(""); });
+    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
+                      [this] { controls_.result.setText(""); });
     controls_.convert.onClick([this] { convert(); });
 }
 
 void ToDecimalTask::convert() const {
-    common::runTrapped(messenger_, [this] {
+    kit::runTrapped(messenger_, [this] {
         const ui::Control& numeratorBox = *controls_.terms[0];
         const ui::Control& denominatorBox = *controls_.terms[1];
         const std::string_view numerator = core::termText(numeratorBox.text());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/messenger.h"
+#include "kit/messenger.h"
 #include "operations/operations_layout.h"
 
 namespace talvera::operations {
@@ -8,7 +8,7 @@ namespace talvera::operations {
 // Writes the decimal value of a fraction, to at most 28 places.
 class ToDecimalTask {
   public:
-    ToDecimalTask(ToDecimalControls controls, const common::Messenger& messenger);
+    ToDecimalTask(ToDecimalControls controls, const kit::Messenger& messenger);
     ToDecimalTask(const ToDecimalTask&) = delete;
     ToDecimalTask& operator=(const ToDecimalTask&) = delete;
     ~ToDecimalTask() = default;
@@ -17,7 +17,7 @@ class ToDecimalTask {
     void convert() const;
 
     ToDecimalControls controls_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
 };
 
 }  // namespace talvera::operations

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "common/checked_divisor.h"
-#include "common/clearing.h"
-#include "common/failure_trap.h"
-#include "core/capacity_error.h"
+#include "core/decimal_fraction.h"
+#include "core/decimal_notation.h"
+#include "core/finite_decimal.h"
 #include "core/fixed_width.h"
 #include "core/number_reading.h"
-#include "operations/decimal_notation.h"
-#include "operations/finite_decimal.h"
+#include "kit/checked_divisor.h"
+#include "kit/clearing.h"
+#include "kit/failure_trap.h"
 #include "operations/operations_texts.h"
 
 namespace talvera::operations {
@@ -22,60 +22,16 @@ std::string without(std::string_view text, char mark) {
     return result;
 }
 
-// Beyond 10^28 this throws, as the value no longer fits the scaled decimal.
-core::Decimal powerOfTen(std::size_t exponent) {
-    const core::Decimal ten = core::Decimal::fromInteger(10);
-    core::Decimal power = core::Decimal::fromInteger(1);
-    for (std::size_t i = 0; i < exponent; ++i) {
-        power = power * ten;
-    }
-    return power;
-}
-
-// integer part i, non-repeating digits A and period P: the value is
-// ±(|i| + (AP - A) / (10^a * (10^p - 1))).
-core::Fraction repeatingFraction(const std::string& input) {
-    const std::size_t point = input.find('.');
-    const std::string integerText = input.substr(0, point);
-    const std::string decimals = input.substr(point + 1);
-    const std::size_t opening = decimals.find('(');
-    if (opening == std::string::npos) {
-        // The "(" stands before the point, so no period follows it.
-        throw core::CapacityError();
-    }
-    const std::string nonRepeating = decimals.substr(0, opening);
-    const std::string period = without(without(decimals.substr(opening), '('), ')');
-
-    // The program's stated capacity on this path: a 16-bit integer part and difference.
-    const int integerPart = core::toInt16(core::leadingNumber(integerText));
-    const int difference = core::toInt16(core::leadingNumber(nonRepeating + period) -
-                                         core::leadingNumber(nonRepeating));
-
-    const core::Decimal denominator = powerOfTen(nonRepeating.size()) *
-                                      (powerOfTen(period.size()) - core::Decimal::fromInteger(1));
-    const core::Decimal magnitude =
-        core::Decimal::fromInteger(std::abs(integerPart)) * denominator +
-        core::Decimal::fromInteger(difference);
-    // The sign belongs to the whole value: -1.(3) is -4/3, and -0.(3) is -1/3.
-    const bool negative = integerText.starts_with('-');
-    return {negative ? -magnitude : magnitude, denominator};
-}
-
 std::size_t count(std::string_view text, char mark) {
     return static_cast<std::size_t>(std::ranges::count(text, mark));
 }
 
 }  // namespace
 
-core::Fraction decimalToFraction(const std::string& input) {
-    return input.find('(') == std::string::npos ? finiteDecimalFraction(input)
-                                                : repeatingFraction(input);
-}
-
-ToFractionTask::ToFractionTask(ToFractionControls controls, const common::Messenger& messenger)
+ToFractionTask::ToFractionTask(ToFractionControls controls, const kit::Messenger& messenger)
     : controls_(controls), messenger_(messenger) {
-    common::wireClearing({&controls_.input}, controls_.clearResult, controls_.clearAll,
-                         [this] { clearResults(); });
+    kit::wireClearing({&controls_.input}, controls_.clearResult, controls_.clearAll,
+                      [this] { clearResults(); });
     controls_.convert.onClick([this] { convert(); });
 }
 
@@ -131,7 +87,7 @@ bool ToFractionTask::checkMarks(const std::string& input) const {
 }
 
 void ToFractionTask::convert() const {
-    common::runTrapped(messenger_, [this] {
+    kit::runTrapped(messenger_, [this] {
         std::string input = normalizeInput();
         writeScratch(input);
         if (count(input, '.') == 0) {
@@ -147,13 +103,13 @@ void ToFractionTask::convert() const {
         if (!checkMarks(input)) {
             return;
         }
-        if (!isDecimalNotation(input)) {
+        if (!core::isDecimalNotation(input)) {
             messenger_.inform(texts::notDecimalNotation);
             return;
         }
-        const core::Fraction fraction = decimalToFraction(input);
+        const core::Fraction fraction = core::decimalToFraction(input);
         const core::Decimal divisor =
-            common::checkedDivisor(messenger_, fraction.numerator, fraction.denominator);
+            kit::checkedDivisor(messenger_, fraction.numerator, fraction.denominator);
         controls_.numerator.setText((fraction.numerator / divisor).toString());
         controls_.denominator.setText((fraction.denominator / divisor).toString());
     });

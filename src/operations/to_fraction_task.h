@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/messenger.h"
 #include "core/divisors.h"
+#include "kit/messenger.h"
 #include "operations/operations_layout.h"
 
 namespace talvera::operations {
@@ -12,7 +12,7 @@ namespace talvera::operations {
 // decimals with the period in parentheses, as 0.14(27).
 class ToFractionTask {
   public:
-    ToFractionTask(ToFractionControls controls, const common::Messenger& messenger);
+    ToFractionTask(ToFractionControls controls, const kit::Messenger& messenger);
     ToFractionTask(const ToFractionTask&) = delete;
     ToFractionTask& operator=(const ToFractionTask&) = delete;
     ~ToFractionTask() = default;
@@ -27,11 +27,7 @@ class ToFractionTask {
     void clearResults() const;
 
     ToFractionControls controls_;
-    const common::Messenger& messenger_;
+    const kit::Messenger& messenger_;
 };
-
-// The fraction of a checked input (isDecimalNotation): unreduced where it fits, reduced where
-// only that fits. Throws CapacityError where the program's capacity ends.
-core::Fraction decimalToFraction(const std::string& input);
 
 }  // namespace talvera::operations

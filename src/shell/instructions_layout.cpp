@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/styles.h"
+#include "kit/styles.h"
 
 namespace talvera::shell {
 
@@ -15,7 +15,7 @@ ui::Control& redLabel(ui::Form& form, const char* name, ui::Rect place, const ch
                      .name = name,
                      .place = place,
                      .text = caption,
-                     .font = common::styles::small,
+                     .font = kit::styles::small,
                      .foreground = ui::colors::red});
 }
 

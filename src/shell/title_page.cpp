@@ -1,6 +1,6 @@
 #include "shell/title_page.h"
 
-#include "common/styles.h"
+#include "kit/styles.h"
 
 namespace talvera::shell {
 
@@ -18,7 +18,7 @@ ui::ControlDesign label(const char* name, ui::Rect place, const char* text, doub
 
 }  // namespace
 
-TitlePage::TitlePage() : Page("Form3", "TALVERA", common::styles::pageSize, ui::colors::white) {
+TitlePage::TitlePage() : Page("Form3", "TALVERA", kit::styles::pageSize, ui::colors::white) {
     // The name runs down the page from upper left to lower right, in three parts.
     form().add(label("Label3", {1260, 1380, 5820, 1350}, "TAL", 48));
     form().add(label("Label4", {7080, 3900, 2220, 1350}, "VE", 48));

@@ -52,6 +52,15 @@ void Control::setEnabled(bool enabled) {
     }
 }
 
+bool Control::reachable() const {
+    for (const Control* c = this; c != nullptr; c = c->container()) {
+        if (!c->visible() || !c->enabled()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void Control::moveTo(int left, int top) {
     if (design_.place.left != left || design_.place.top != top) {
         design_.place.left = left;

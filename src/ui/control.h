@@ -78,6 +78,10 @@ class Control {
     bool enabled() const { return design_.enabled; }
     void setEnabled(bool enabled);
 
+    // Whether a person can reach the control: it and every container around it are visible and
+    // enabled.
+    bool reachable() const;
+
     Rect place() const { return design_.place; }
     void moveTo(int left, int top);
 

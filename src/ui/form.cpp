@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "ui/user.h"
-
 namespace talvera::ui {
 
 Form::Form(std::string name, std::string caption, Size clientSize, Color background)
@@ -67,7 +65,7 @@ void Form::moveFocusOff(const Control& leaving) {
         for (std::size_t i = 0; i < tabOrder_.size(); ++i) {
             const Control* candidate = tabOrder_[(start + i) % tabOrder_.size()];
             if (candidate != focused_ && within(*candidate, *scope) &&
-                !within(*candidate, leaving) && user::canReach(*candidate)) {
+                !within(*candidate, leaving) && candidate->reachable()) {
                 control(candidate->name()).setFocus();
                 return;
             }

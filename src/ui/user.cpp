@@ -36,17 +36,8 @@ const MenuItem* findItem(const std::vector<MenuItem>& items, std::string_view ca
 
 }  // namespace
 
-bool canReach(const Control& control) {
-    for (const Control* c = &control; c != nullptr; c = c->container()) {
-        if (!c->visible() || !c->enabled()) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool type(Control& box, std::string_view text) {
-    if (box.kind() != ControlKind::TextBox || box.design().readOnly || !canReach(box)) {
+    if (box.kind() != ControlKind::TextBox || box.design().readOnly || !box.reachable()) {
         return false;
     }
     box.setText(std::string(firstCharacters(text, box.design().maxLength)));
@@ -56,7 +47,7 @@ bool type(Control& box, std::string_view text) {
 bool click(Control& control) {
     const bool clickable =
         control.kind() == ControlKind::Button || control.kind() == ControlKind::CheckBox;
-    if (!clickable || !canReach(control)) {
+    if (!clickable || !control.reachable()) {
         return false;
     }
     if (control.kind() == ControlKind::CheckBox) {
@@ -68,7 +59,7 @@ bool click(Control& control) {
 
 bool focus(Control& control) {
     if (control.kind() == ControlKind::Line || control.kind() == ControlKind::Label ||
-        !canReach(control)) {
+        !control.reachable()) {
         return false;
     }
     control.form().noteFocus(&control);
@@ -76,7 +67,7 @@ bool focus(Control& control) {
 }
 
 bool pressEnter(Control& control) {
-    if (!canReach(control)) {
+    if (!control.reachable()) {
         return false;
     }
     if (control.kind() == ControlKind::Button) {

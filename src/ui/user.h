@@ -9,10 +9,6 @@
 // refuses what a person could not do and returns whether anything happened.
 namespace talvera::ui::user {
 
-// Whether a person can reach the control: it and every container around it are visible and
-// enabled.
-bool canReach(const Control& control);
-
 // Replaces the whole text of a text box, as selecting all and typing does. A read-only or
 // unreachable box refuses; typing stops at the box's maximum length.
 bool type(Control& box, std::string_view text);

@@ -22,8 +22,8 @@ int nearestStep(int percent) {
 
 bool fits(int percent, Size atNormal, Size available) {
     // In whole numbers: a pixel more than the area is already too much.
-    const auto scaled = [percent](int length) { return (length * percent + 50) / 100; };
-    return scaled(atNormal.width) <= available.width && scaled(atNormal.height) <= available.height;
+    return scaled(atNormal.width, percent) <= available.width &&
+           scaled(atNormal.height, percent) <= available.height;
 }
 
 int fitting(int wanted, Size atNormal, Size available) {

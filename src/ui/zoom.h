@@ -11,6 +11,11 @@ namespace talvera::ui::zoom {
 inline constexpr std::array<int, 8> steps{75, 90, 100, 125, 150, 200, 250, 300};
 inline constexpr int normal = 100;
 
+// A length at the zoom, to the nearest whole: the one rounding of every zoomed length.
+constexpr int scaled(int length, int percent) {
+    return (length * percent + 50) / 100;
+}
+
 // The step above or below; the same step at either end.
 int larger(int percent);
 int smaller(int percent);

@@ -15,27 +15,35 @@ using namespace talvera::core::testing;
 
 namespace {
 
-// Each check's message names its role, so that a row says which check refused.
-const TermMessages plainChecks{
-    .notNumeric = "not numeric", .notWhole = "not whole", .zeroDenominator = "zero"};
-// The Details page's sums: a negative denominator as typed, before the conversion.
-const TermMessages sumChecks{.notNumeric = "not numeric",
-                             .notWhole = "not whole",
-                             .zeroDenominator = "zero",
-                             .negativeDenominator = "negative"};
-// The comparison: every term present, and a negative denominator by its converted value.
-const TermMessages comparisonChecks{.notNumeric = "not numeric",
-                                    .notWhole = "not whole",
-                                    .zeroDenominator = "zero",
-                                    .emptyTerm = "empty",
-                                    .negativeDenominator = "negative",
-                                    .negativeCheck = NegativeCheck::OnValue};
-
-const TermMessages& checksNamed(const QString& name) {
+// The rules of each kind of task: plain checks, the Details page's sums (a negative denominator
+// as typed, before the conversion), and the comparison (every term present, and a negative
+// denominator by its converted value).
+TermRules rulesNamed(const QString& name) {
     if (name == u"sum") {
-        return sumChecks;
+        return {.negativeDenominators = NegativeCheck::OnText};
     }
-    return name == u"cmp" ? comparisonChecks : plainChecks;
+    if (name == u"cmp") {
+        return {.refusesEmptyTerms = true, .negativeDenominators = NegativeCheck::OnValue};
+    }
+    return {};
+}
+
+QString faultName(TermFault fault) {
+    switch (fault) {
+        case TermFault::EmptyTerm:
+            return QStringLiteral("empty");
+        case TermFault::NotNumeric:
+            return QStringLiteral("not numeric");
+        case TermFault::NegativeDenominator:
+            return QStringLiteral("negative");
+        case TermFault::NotWhole:
+            return QStringLiteral("not whole");
+        case TermFault::ZeroDenominator:
+            return QStringLiteral("zero");
+        case TermFault::None:
+            break;
+    }
+    return QStringLiteral("ok");
 }
 
 }  // namespace
@@ -227,7 +235,7 @@ class FractionsTest : public QObject {
 
     void validateTerms() {
         check([](const auto& a) {
-            const TermMessages& set = checksNamed(a[0]);
+            const TermRules rules = rulesNamed(a[0]);
             std::vector<std::string> texts;
             texts.reserve(static_cast<std::size_t>(a.size()));  // the boxes view these texts
             std::vector<TermBox> boxes;
@@ -235,11 +243,8 @@ class FractionsTest : public QObject {
                 texts.push_back(box.toStdString());
                 boxes.push_back({texts.back(), boxes.size() % 2 == 1});
             }
-            const ValidatedTerms result = talvera::core::validateTerms(boxes, set);
-            QString outcome =
-                result.ok() ? QStringLiteral("ok")
-                            : QString::fromUtf8(result.message.data(),
-                                                static_cast<qsizetype>(result.message.size()));
+            const ValidatedTerms result = talvera::core::validateTerms(boxes, rules);
+            QString outcome = faultName(result.fault);
             for (const Decimal& term : result.terms) {
                 outcome += " " + textOf(term);
             }

@@ -33,7 +33,7 @@ struct Reachable {
 Reachable reachable(const ui::Form& form) {
     Reachable found;
     for (const auto& control : form.controls()) {
-        if (!ui::user::canReach(*control)) {
+        if (!control->reachable()) {
             continue;
         }
         if (control->kind() == ControlKind::TextBox && !control->design().readOnly) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "common/messages.h"
 #include "details/details_texts.h"
+#include "kit/messages.h"
 #include "operations/operations_texts.h"
 
 namespace talvera::monkey {
@@ -34,24 +34,25 @@ bool isParenthesesCount(std::string_view text) {
     return false;
 }
 
-void addTermMessages(std::vector<std::string_view>& known, const core::TermMessages& messages) {
-    known.insert(known.end(), {messages.notNumeric, messages.notWhole, messages.zeroDenominator});
-    if (messages.emptyTerm) {
-        known.push_back(*messages.emptyTerm);
+void addTermMessages(std::vector<std::string_view>& known, const kit::TermSentences& sentences) {
+    known.insert(known.end(),
+                 {sentences.notNumeric, sentences.notWhole, sentences.zeroDenominator});
+    if (!sentences.emptyTerm.empty()) {
+        known.push_back(sentences.emptyTerm);
     }
-    if (messages.negativeDenominator) {
-        known.push_back(*messages.negativeDenominator);
+    if (!sentences.negativeDenominator.empty()) {
+        known.push_back(sentences.negativeDenominator);
     }
 }
 
 std::vector<std::string_view> knownMessages() {
-    namespace common = common::messages;
+    namespace shared = kit::messages;
     namespace operations = operations::texts;
     std::vector<std::string_view> known{
-        common::capacity,
-        common::divisorArgument,
-        common::negativeDenominators,
-        common::divisionByZero,
+        shared::capacity,
+        shared::divisorArgument,
+        shared::negativeDenominators,
+        shared::divisionByZero,
         operations::decimalNotNumeric,
         operations::decimalZeroDenominator,
         operations::noDecimalPart,
@@ -61,10 +62,10 @@ std::vector<std::string_view> knownMessages() {
         operations::notDecimalNotation,
         details::texts::stepModeRefusal,
     };
-    for (const core::TermMessages* set :
-         {&common::operationsPlural, &common::operationsSingular, &common::comparison,
-          &common::detailsProduct, &common::detailsSum}) {
-        addTermMessages(known, *set);
+    for (const kit::TermValidation* validation :
+         {&operations::plural, &operations::singular, &operations::comparison,
+          &details::texts::product, &details::texts::sum}) {
+        addTermMessages(known, validation->sentences);
     }
     return known;
 }

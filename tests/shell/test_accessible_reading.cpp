@@ -8,8 +8,8 @@
 #include <QTest>
 #include <string_view>
 
+#include "qt/window_manager.h"
 #include "shell/program.h"
-#include "ui/qt/window_manager.h"
 #include "ui/silent_dialogs.h"
 
 using talvera::shell::PageId;
@@ -84,7 +84,7 @@ class AccessibleReadingTest : public QObject {
     void everyControlHasItsOwnName() {
         QFETCH(int, page);
         talvera::ui::SilentDialogs dialogs;
-        talvera::ui::qt::WindowManager windows;
+        talvera::qt::WindowManager windows;
         talvera::shell::Program program(dialogs, &windows);
         program.start();
         program.show(static_cast<PageId>(page));
@@ -118,7 +118,7 @@ class AccessibleReadingTest : public QObject {
     void instructionPagesReadAsTheirText() {
         QFETCH(int, number);
         talvera::ui::SilentDialogs dialogs;
-        talvera::ui::qt::WindowManager windows;
+        talvera::qt::WindowManager windows;
         talvera::shell::Program program(dialogs, &windows);
         program.show(PageId::Instructions);
         const auto* window = windows.windowFor(*program.form(PageId::Instructions));

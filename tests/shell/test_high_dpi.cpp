@@ -7,8 +7,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include "qt/window_manager.h"
 #include "shell/program.h"
-#include "ui/qt/window_manager.h"
 #include "ui/silent_dialogs.h"
 #include "ui/zoom.h"
 
@@ -22,7 +22,7 @@ constexpr qreal scaleFactor = 1.5;
 
 struct Opened {
     talvera::ui::SilentDialogs dialogs;
-    talvera::ui::qt::WindowManager windows;
+    talvera::qt::WindowManager windows;
     talvera::shell::Program program{dialogs, &windows};
 
     explicit Opened(PageId page) {
@@ -31,7 +31,7 @@ struct Opened {
         QApplication::processEvents();
     }
 
-    talvera::ui::qt::FormWindow* window(PageId page) const {
+    talvera::qt::FormWindow* window(PageId page) const {
         return windows.windowFor(*program.form(page));
     }
 };

@@ -3,13 +3,13 @@
 #include <QImage>
 #include <QTest>
 
+#include "qt/pictures.h"
+#include "qt/scale.h"
 #include "shell/instructions_page.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/units.h"
 
-using talvera::ui::qt::drawPicture;
-using talvera::ui::qt::textPictureExtent;
-using talvera::ui::qt::toPixels;
+using talvera::qt::drawPicture;
+using talvera::qt::Picture;
+using talvera::qt::Scale;
 
 namespace {
 
@@ -36,7 +36,7 @@ void addPictureRows(Rows rows) {
         const bool isPage = design.kind == talvera::ui::ControlKind::Picture;
         if (!design.picture.empty() && (isPage || rows == Rows::EveryPicture)) {
             QTest::newRow(control->name().c_str())
-                << QString::fromStdString(design.picture) << toPixels(design.place).size();
+                << QString::fromStdString(design.picture) << Scale().toPixels(design.place).size();
         }
     }
 }
@@ -56,7 +56,7 @@ class InstructionPicturesTest : public QObject {
     void textFits() {
         QFETCH(QString, picture);
         QFETCH(QSize, size);
-        const auto extent = textPictureExtent(picture.toStdString(), size.width());
+        const auto extent = Picture(picture.toStdString(), size.width()).textExtent();
         QVERIFY2(extent.has_value(), "the page is not a text picture");
         QVERIFY2(extent->width() <= size.width(),
                  qPrintable(QStringLiteral("%1 px wide").arg(extent->width())));

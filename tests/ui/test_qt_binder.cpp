@@ -15,21 +15,21 @@
 #include <QTest>
 #include <memory>
 
+#include "qt/form_window.h"
+#include "qt/line_edit.h"
+#include "qt/message_box_dialogs.h"
+#include "qt/program_style.h"
+#include "qt/scale.h"
 #include "ui/binder_fixture.h"
 #include "ui/form.h"
-#include "ui/qt/form_window.h"
-#include "ui/qt/line_edit.h"
-#include "ui/qt/message_box_dialogs.h"
-#include "ui/qt/program_style.h"
-#include "ui/qt/units.h"
 
 using binder_fixture::Calculator;
 using binder_fixture::closeNextModal;
 using binder_fixture::SeenBox;
+using talvera::qt::FormWindow;
 using talvera::ui::Control;
 using talvera::ui::ControlKind;
 using talvera::ui::Form;
-using talvera::ui::qt::FormWindow;
 
 namespace {
 
@@ -94,7 +94,7 @@ class QtBinderTest : public QObject {
     Q_OBJECT
   private slots:
     // The program's own look, as the program runs with it.
-    static void initTestCase() { talvera::ui::qt::installProgramStyle(*qApp); }
+    static void initTestCase() { talvera::qt::installProgramStyle(*qApp); }
 
     void twipsToPixels_data() {
         QTest::addColumn<int>("twips");
@@ -109,7 +109,7 @@ class QtBinderTest : public QObject {
     void twipsToPixels() {
         QFETCH(int, twips);
         QFETCH(int, pixels);
-        QCOMPARE(talvera::ui::qt::toPixels(twips), pixels);
+        QCOMPARE(talvera::qt::Scale().toPixels(twips), pixels);
     }
 
     // Places in twips become pixels inside the container, and the panel shown last covers the rest.
@@ -144,7 +144,7 @@ class QtBinderTest : public QObject {
     void contextMenuIsPortuguese() {
         QFETCH(bool, readOnly);
         QFETCH(QStringList, enabled);
-        talvera::ui::qt::LineEdit box;
+        talvera::qt::LineEdit box;
         box.setText(QStringLiteral("15"));
         box.setReadOnly(readOnly);
         box.selectAll();
@@ -314,12 +314,7 @@ class QtBinderTest : public QObject {
             {.name = "Operações", .caption = "Operações", .accessKey = 'O'}};
         FormWindow window(*calculator.form);
         window.show();
-        QAction* action = nullptr;
-        for (QAction* candidate : window.findChildren<QAction*>()) {
-            if (QString(candidate->text()).remove(QLatin1Char('&')) == caption) {
-                action = candidate;
-            }
-        }
+        QAction* action = talvera::qt::menuAction(window, caption.toStdString());
         QVERIFY(action != nullptr);
         QCOMPARE(QKeySequence::mnemonic(action->text()), keys);
 
@@ -344,7 +339,7 @@ class QtBinderTest : public QObject {
         QFETCH(int, icon);
         SeenBox seen;
         closeNextModal(seen);
-        talvera::ui::qt::MessageBoxDialogs dialogs;
+        talvera::qt::MessageBoxDialogs dialogs;
         dialogs.inform(
             "As fracções não podem ter denominador zero.", "TALVERA",
             withIcon ? talvera::ui::MessageIcon::Information : talvera::ui::MessageIcon::None);

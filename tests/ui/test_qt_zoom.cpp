@@ -8,30 +8,30 @@
 #include <QStyle>
 #include <QTest>
 
+#include "qt/form_window.h"
+#include "qt/message_box_dialogs.h"
+#include "qt/program_style.h"
+#include "qt/window_manager.h"
 #include "ui/binder_fixture.h"
 #include "ui/form.h"
-#include "ui/qt/form_window.h"
-#include "ui/qt/message_box_dialogs.h"
-#include "ui/qt/program_style.h"
-#include "ui/qt/window_manager.h"
 
 using binder_fixture::Calculator;
 using binder_fixture::closeNextModal;
 using binder_fixture::SeenBox;
+using talvera::qt::FormWindow;
 using talvera::ui::ControlKind;
 using talvera::ui::Form;
-using talvera::ui::qt::FormWindow;
 
 class QtZoomTest : public QObject {
     Q_OBJECT
   private slots:
     // The program's own look, as the program runs with it.
-    static void initTestCase() { talvera::ui::qt::installProgramStyle(*qApp); }
+    static void initTestCase() { talvera::qt::installProgramStyle(*qApp); }
 
     // A window that does not fit the screen at the chosen zoom opens at the largest step that
     // does; a step that would not fit is not taken; the chosen zoom is remembered.
     void zoomFitsTheScreen() {
-        struct Memory : talvera::ui::qt::ZoomMemory {
+        struct Memory : talvera::qt::ZoomMemory {
             int kept = 100;
             int load() override { return kept; }
             void save(int percent) override { kept = percent; }
@@ -40,7 +40,7 @@ class QtZoomTest : public QObject {
         // A page just wider than the screen at 100 %, and a small one.
         Form wide("Form1", "TALVERA", {(area.width() + 10) * 15, 3000});
         Form small("Form4", "INSTRUÇÕES", {3000, 3000});
-        talvera::ui::qt::WindowManager windows(&memory);
+        talvera::qt::WindowManager windows(&memory);
         windows.formOpened(wide);
         windows.formOpened(small);
         QCOMPARE(windows.windowFor(wide)->zoom(), 90);
@@ -89,7 +89,7 @@ class QtZoomTest : public QObject {
     void checkBoxSquareFollowsZoom() {
         Calculator calculator;
         FormWindow window(*calculator.form);
-        const talvera::ui::qt::ProgramStyle style;
+        const talvera::qt::ProgramStyle style;
         QWidget* box = window.widgetFor("PassoAdição");
         const int designed = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box);
         window.setZoom(200);
@@ -114,7 +114,7 @@ class QtZoomTest : public QObject {
     void extensionChevronsAreDrawn() {
         QFETCH(int, pixmap);
         QFETCH(int, side);
-        const talvera::ui::qt::ProgramStyle style;
+        const talvera::qt::ProgramStyle style;
         const QIcon icon =
             style.standardIcon(static_cast<QStyle::StandardPixmap>(pixmap), nullptr, nullptr);
         const QImage image = icon.pixmap(side, side).toImage();
@@ -146,8 +146,8 @@ class QtZoomTest : public QObject {
         QFETCH(int, expected);
         SeenBox normal;
         closeNextModal(normal);
-        talvera::ui::qt::MessageBoxDialogs().inform("Texto.", "TALVERA",
-                                                    talvera::ui::MessageIcon::Information);
+        talvera::qt::MessageBoxDialogs().inform("Texto.", "TALVERA",
+                                                talvera::ui::MessageIcon::Information);
 
         Calculator calculator;
         FormWindow window(*calculator.form);
@@ -159,7 +159,7 @@ class QtZoomTest : public QObject {
         }
         SeenBox seen;
         closeNextModal(seen);
-        talvera::ui::qt::MessageBoxDialogs([programZoom] {
+        talvera::qt::MessageBoxDialogs([programZoom] {
             return programZoom;
         }).inform("Texto.", "TALVERA", talvera::ui::MessageIcon::Information);
         QCOMPARE(seen.points, normal.points * expected / 100);

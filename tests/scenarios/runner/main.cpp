@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "driver.h"
+#include "qt/program_style.h"
 #include "runner.h"
-#include "ui/qt/program_style.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         app = std::make_unique<QApplication>(argc, argv);
-        talvera::ui::qt::installProgramStyle(*app);
+        talvera::qt::installProgramStyle(*app);
         QApplication::setQuitOnLastWindowClosed(false);
         startModalWatchdog(*app, strayModal);
     }

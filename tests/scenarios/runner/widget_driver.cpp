@@ -11,7 +11,7 @@
 #include <map>
 
 #include "driver.h"
-#include "ui/qt/window_manager.h"
+#include "qt/window_manager.h"
 
 namespace talvera::scenarios {
 
@@ -69,7 +69,7 @@ class WidgetDriver : public Driver {
     ~WidgetDriver() override { stop(); }
 
     void chooseMenu(std::string_view form, std::string_view caption) override {
-        QAction* action = window(form).menuAction(caption);
+        QAction* action = qt::menuAction(window(form), caption);
         if (action == nullptr) {
             throw ScenarioError(std::string(form) + " has no menu item " + std::string(caption));
         }
@@ -166,7 +166,7 @@ class WidgetDriver : public Driver {
         if (!reachable(target)) {
             return;
         }
-        ui::qt::FormWindow& shown = window(form);
+        qt::FormWindow& shown = window(form);
         shown.activateWindow();
         QApplication::setActiveWindow(&shown);
         target->setFocus(Qt::OtherFocusReason);
@@ -203,7 +203,7 @@ class WidgetDriver : public Driver {
         if (known == keys.end()) {
             throw ScenarioError("zoom in, out or normal, not " + std::string(how));
         }
-        ui::qt::FormWindow& shown = window(form);
+        qt::FormWindow& shown = window(form);
         QApplication::setActiveWindow(&shown);
         QTest::keyClick(&shown, known->second, Qt::ControlModifier);
         settle();
@@ -211,9 +211,9 @@ class WidgetDriver : public Driver {
 
     // The zoom the window is laid out at, checked against the size its page has there.
     int zoomOf(std::string_view form) override {
-        const ui::qt::FormWindow& shown = window(form);
+        const qt::FormWindow& shown = window(form);
         const QWidget* canvas = shown.findChild<QWidget*>(QStringLiteral("canvas"));
-        const QSize wanted = ui::qt::Scale(shown.zoom()).toPixels(openForm(form).clientSize());
+        const QSize wanted = qt::Scale(shown.zoom()).toPixels(openForm(form).clientSize());
         if (canvas == nullptr || canvas->size() != wanted) {
             throw ScenarioError(std::string(form) + " is not laid out at its zoom");
         }
@@ -234,8 +234,8 @@ class WidgetDriver : public Driver {
         return widget->isVisible() && widget->isEnabled();
     }
 
-    ui::qt::FormWindow& window(std::string_view form) {
-        ui::qt::FormWindow* found = windows_.windowFor(openForm(form));
+    qt::FormWindow& window(std::string_view form) {
+        qt::FormWindow* found = windows_.windowFor(openForm(form));
         if (found == nullptr) {
             throw ScenarioError(std::string(form) + " has no window");
         }
@@ -259,7 +259,7 @@ class WidgetDriver : public Driver {
         return found;
     }
 
-    ui::qt::WindowManager windows_;
+    qt::WindowManager windows_;
 };
 
 }  // namespace

@@ -1,0 +1,229 @@
+#include "qt/form_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "qt/control_binding.h"
+#include "qt/fonts.h"
+#include "qt/kind_binding.h"
+#include "qt/scale.h"
+#include "ui/user.h"
+#include "ui/zoom.h"
+
+namespace talvera::qt {
+
+FormWindow::FormWindow(ui::Form& form) : form_(&form), clientSize_(form.clientSize()) {
+    setObjectName(QString::fromStdString(form.name()));
+    setWindowTitle(QString::fromStdString(form.caption()));
+    // What the style and the message boxes size by, at 100 % too.
+    setScaleOf(this, scale_);
+
+    applyFont();
+    auto* canvas = new QWidget(this);
+    canvas_ = canvas;
+    canvas->setObjectName(QStringLiteral("canvas"));
+    canvas->setFixedSize(scale_.toPixels(clientSize_));
+    canvas->setAutoFillBackground(true);
+    QPalette palette = canvas->palette();
+    palette.setColor(QPalette::Window, toQColor(form.background()));
+    canvas->setPalette(palette);
+    setCentralWidget(canvas);
+
+    buildMenus();
+    buildKeys();
+    buildControls(canvas);
+    applyTabOrder();
+    form.addObserver(this);
+    // The form keeps track of the focus, so that it can move it on before the focused control
+    // is disabled or hidden.
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* /*old*/, QWidget* now) {
+            const auto it = controls_.find(now);
+            if (form_ != nullptr && it != controls_.end()) {
+                form_->noteFocus(it->second);
+            }
+        });
+    // The pages are laid out for one size; the window keeps it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+FormWindow::~FormWindow() {
+    disconnect(focusWatch_);
+    detach();
+}
+
+void FormWindow::detach() {
+    if (form_ != nullptr) {
+        form_->removeObserver(this);
+        form_ = nullptr;
+        guard_.detach();
+    }
+}
+
+namespace {
+
+// The caption with its access key marked, as Qt shows and registers it: "&Ficheiro".
+QString withAccessKey(const ui::MenuItem& item) {
+    QString text = QString::fromStdString(item.caption);
+    if (item.accessKey != 0) {
+        const auto at = text.indexOf(QLatin1Char(item.accessKey), 0, Qt::CaseInsensitive);
+        if (at >= 0) {
+            text.insert(at, QLatin1Char('&'));
+        }
+    }
+    return text;
+}
+
+Qt::Key qtKey(ui::FormKey key) {
+    switch (key) {
+        case ui::FormKey::Left:
+            return Qt::Key_Left;
+        case ui::FormKey::Right:
+            return Qt::Key_Right;
+        case ui::FormKey::PageUp:
+            return Qt::Key_PageUp;
+        case ui::FormKey::PageDown:
+            return Qt::Key_PageDown;
+        case ui::FormKey::Escape:
+            break;
+    }
+    return Qt::Key_Escape;
+}
+
+}  // namespace
+
+// The window's font is the application's at the zoom; every control without a designed font, the
+// menus and the message boxes over the window take it from here.
+void FormWindow::applyFont() {
+    setFont(zoomedFont(QApplication::font(), scale_.percent()));
+}
+
+QSize FormWindow::sizeAt(int percent) const {
+    QSize size = Scale(percent).toPixels(clientSize_);
+    if (const QWidget* bar = menuWidget()) {
+        size.rheight() += bar->sizeHint().height() * percent / scale_.percent();
+    }
+    return size;
+}
+
+void FormWindow::setZoom(int percent) {
+    if (percent == scale_.percent()) {
+        return;
+    }
+    scale_ = Scale(percent);
+    setScaleOf(this, scale_);
+    // One paint at the end instead of one per widget.
+    setUpdatesEnabled(false);
+    applyFont();
+    canvas_->setFixedSize(scale_.toPixels(clientSize_));
+    if (form_ != nullptr) {
+        // In the order the controls were added, so that a container is done before what it holds.
+        for (const auto& control : form_->controls()) {
+            rescale(widgets_.at(control.get()), *control, scale_);
+        }
+    }
+    setUpdatesEnabled(true);
+    adjustSize();
+}
+
+// The window's keys act wherever its focus is, ahead of the focused widget.
+void FormWindow::buildKeys() {
+    for (const auto& [key, handler] : form_->keyHandlers()) {
+        auto* shortcut = new QShortcut(QKeySequence(qtKey(key)), this);
+        connect(shortcut, &QShortcut::activated, this, [this, key = key] {
+            if (form_ != nullptr) {
+                ui::user::pressKey(*form_, key);
+            }
+        });
+    }
+}
+
+void FormWindow::buildMenus() {
+    const auto& items = form_->menuBar();
+    if (items.empty()) {
+        return;
+    }
+    // F10 opens the first menu of the bar, as on other desktops.
+    auto* openBar = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(openBar, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty()) {
+            menuBar()->setActiveAction(menuBar()->actions().first());
+        }
+    });
+    auto addAction = [this](auto* target, const ui::MenuItem& item) {
+        QAction* action = target->addAction(withAccessKey(item));
+        action->setObjectName(QString::fromStdString(item.name));
+        connect(action, &QAction::triggered, this, [this, caption = item.caption] {
+            if (form_ != nullptr) {
+                ui::user::choose(*form_, caption);
+            }
+        });
+    };
+    for (const ui::MenuItem& item : items) {
+        if (item.items.empty()) {
+            addAction(menuBar(), item);
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(withAccessKey(item));
+        // A drop-down is a window of its own: it takes the zoomed font from the page.
+        menu->setAttribute(Qt::WA_WindowPropagation);
+        menu->setObjectName(QString::fromStdString(item.name));
+        for (const ui::MenuItem& inner : item.items) {
+            addAction(menu, inner);
+        }
+    }
+}
+
+void FormWindow::buildControls(QWidget* canvas) {
+    for (const auto& control : form_->controls()) {
+        const ui::Control* container = control->container();
+        QWidget* parent = container == nullptr ? canvas : widgets_.at(container);
+        QWidget* widget = bindControl(*control, parent, scale_, guard_);
+        widgets_.emplace(control.get(), widget);
+        controls_.emplace(widget, control.get());
+    }
+}
+
+void FormWindow::applyTabOrder() {
+    QWidget* previous = nullptr;
+    for (const ui::Control* control : form_->tabOrder()) {
+        QWidget* widget = widgets_.at(control);
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void FormWindow::controlChanged(const ui::Control& control, ui::Change what) {
+    mirror(widgets_.at(&control), control, what, scale_, guard_);
+}
+
+QWidget* FormWindow::widgetFor(std::string_view controlName) const {
+    return findChild<QWidget*>(
+        QString::fromUtf8(controlName.data(), static_cast<qsizetype>(controlName.size())));
+}
+
+QAction* menuAction(const QWidget& window, std::string_view caption) {
+    const QString wanted =
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == wanted) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The program decides what closing a window means; the window goes when its form does.
+    event->ignore();
+    if (form_ != nullptr) {
+        ui::user::close(*form_);
+    }
+}
+
+}  // namespace talvera::qt

@@ -1,0 +1,47 @@
+#include <QWidget>
+
+#include "qt/kind_binding.h"
+#include "qt/widget_look.h"
+
+namespace talvera::qt {
+
+namespace {
+
+class LineBinding final : public KindBinding {
+  public:
+    QWidget* create(const ui::Control& control, QWidget* parent,
+                    const Scale& /*scale*/) const override {
+        auto* line = new QWidget(parent);
+        line->setAutoFillBackground(true);
+        setColor(line, QPalette::Window, control.design().foreground.value_or(ui::colors::black));
+        return line;
+    }
+
+    // A line is drawn as a thin filled strip around its segment.
+    QRect geometry(const ui::Control& control, const Scale& scale) const override {
+        const ui::Rect place = control.place();
+        const int width = scale.pixels(std::max(1, control.design().lineWidth));
+        const QPoint from(scale.toPixels(place.left), scale.toPixels(place.top));
+        const QPoint to(scale.toPixels(place.left + place.width),
+                        scale.toPixels(place.top + place.height));
+        QRect strip = QRect(from, to).normalized();
+        if (strip.height() < width) {
+            strip.setTop(from.y() - width / 2);
+            strip.setHeight(width);
+        }
+        if (strip.width() < width) {
+            strip.setLeft(from.x() - width / 2);
+            strip.setWidth(width);
+        }
+        return strip;
+    }
+};
+
+}  // namespace
+
+const KindBinding& lineBinding() {
+    static const LineBinding binding;
+    return binding;
+}
+
+}  // namespace talvera::qt
