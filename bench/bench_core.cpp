@@ -1,5 +1,4 @@
-// How long the number core takes for what one press of "=" asks of it. Each operation runs twice
-// in the same binary: on the library's wide integers and on the former hand-written ones.
+// How long the number core takes for what one press of "=" asks of it.
 #include <QTest>
 #include <compare>
 #include <optional>
@@ -8,16 +7,13 @@
 #include "core/decimal.h"
 #include "core/divisors.h"
 #include "core/fraction_order.h"
-#include "former/decimal.h"
-#include "former/divisors.h"
-#include "former/fraction_order.h"
 
 namespace {
 
-// One operation on either decimal; the helpers are found next to the type they take.
-template <typename Number>
-std::optional<Number> calculate(char operation, const std::string& a, const Number& x,
-                                const Number& y) {
+using talvera::core::Decimal;
+
+std::optional<Decimal> calculate(char operation, const std::string& a, const Decimal& x,
+                                 const Decimal& y) {
     switch (operation) {
         case '+':
             return x + y;
@@ -34,7 +30,7 @@ std::optional<Number> calculate(char operation, const std::string& a, const Numb
         case 'f':
             return std::is_lt(compareFractions(x, y, y, x)) ? x : y;
         case 'p':
-            return Number::parse(a);
+            return Decimal::parse(a);
         case 'g':
             return greatestCommonDivisor(x, y);
         default:
@@ -42,12 +38,11 @@ std::optional<Number> calculate(char operation, const std::string& a, const Numb
     }
 }
 
-template <typename Number>
 void measure(char operation, const QString& a, const QString& b) {
     const std::string text = a.toStdString();
-    const Number x = *Number::parse(text);
-    const Number y = *Number::parse(b.toStdString());
-    std::optional<Number> result;
+    const Decimal x = *Decimal::parse(text);
+    const Decimal y = *Decimal::parse(b.toStdString());
+    std::optional<Decimal> result;
     QBENCHMARK {
         result = calculate(operation, text, x, y);
     }
@@ -63,12 +58,8 @@ class CoreBenchmark : public QObject {
         QTest::addColumn<char>("operation");
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("former");
         const auto row = [](const char* name, char operation, const char* a, const char* b) {
-            for (const bool former : {false, true}) {
-                QTest::addRow("%s, %s", name, former ? "former" : "library")
-                    << operation << QString::fromLatin1(a) << QString::fromLatin1(b) << former;
-            }
+            QTest::newRow(name) << operation << QString::fromLatin1(a) << QString::fromLatin1(b);
         };
         row("divide to 28 places", '/', "78228162514264337593543950335",
             "79228162514264337593543950335");
@@ -98,12 +89,7 @@ class CoreBenchmark : public QObject {
         QFETCH(char, operation);
         QFETCH(QString, a);
         QFETCH(QString, b);
-        QFETCH(bool, former);
-        if (former) {
-            measure<talvera::former::Decimal>(operation, a, b);
-        } else {
-            measure<talvera::core::Decimal>(operation, a, b);
-        }
+        measure(operation, a, b);
     }
 };
 

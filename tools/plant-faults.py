@@ -117,8 +117,8 @@ FAULTS = [
           "&QLineEdit::textEdited"),
     Fault("qt: the binder echoes its own writes back",
           ("src/ui/qt/text_box_binding.cpp", "src/qt/text_box_binding.cpp"),
-          "if (!guard.quiet() && !user::type(control, text.toStdString())) {",
-          "if (!user::type(control, text.toStdString())) {"),
+          "!guard.quiet() && !ui::user::type(control, text.toStdString())",
+          "!ui::user::type(control, text.toStdString())"),
 ]
 
 

@@ -1,10 +1,8 @@
-// Every control a person can reach on the work pages has a name of its own for a screen reader,
-// panels that are hidden now included: a box called only by its frame's caption cannot be told
-// from its neighbours.
+// What a screen reader calls the controls of the work pages: where each stands in its calculator.
+// That every name is there and unique in its window is checked on the real widgets.
 #include <QTest>
 
 #include <memory>
-#include <set>
 #include <string>
 
 #include "details/details_page.h"
@@ -13,8 +11,6 @@
 #include "ui/user.h"
 
 namespace {
-
-using talvera::ui::ControlKind;
 
 std::unique_ptr<talvera::ui::Page> openPage(const QString& name, talvera::ui::Dialogs& dialogs) {
     if (name == u"Form1") {
@@ -29,16 +25,10 @@ class SpokenNamesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void uniqueNames_data() {
+    void names_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("operations") << "Form1"
-                                    << ""
-                                    << "";
-        QTest::newRow("details") << "Form2"
-                                 << ""
-                                 << "";
         // The names say where a control stands in its calculator.
         QTest::newRow("first numerator") << "Form1"
                                          << "AdiçãoN1"
@@ -72,29 +62,15 @@ class SpokenNamesTest : public QObject {
                                      << "Multiplicação, resultado inteiro";
     }
 
-    void uniqueNames() {
+    void names() {
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(QString, spoken);
         talvera::ui::SilentDialogs dialogs;
         const auto page = openPage(form, dialogs);
-        if (!control.isEmpty()) {
-            QCOMPARE(QString::fromStdString(
-                         page->form().control(control.toStdString()).accessibleName()),
-                     spoken);
-            return;
-        }
-        std::set<std::string> seen;
-        for (const auto& each : page->form().controls()) {
-            const ControlKind kind = each->kind();
-            if (kind != ControlKind::TextBox && kind != ControlKind::Button &&
-                kind != ControlKind::CheckBox) {
-                continue;
-            }
-            const std::string& name = each->accessibleName();
-            QVERIFY2(!name.empty(), each->name().c_str());
-            QVERIFY2(seen.insert(name).second, (each->name() + ": " + name).c_str());
-        }
+        QCOMPARE(
+            QString::fromStdString(page->form().control(control.toStdString()).accessibleName()),
+            spoken);
     }
 
     // The comparison's button keeps its name while its caption shows the sign; the relation is

@@ -46,7 +46,8 @@ class HighDpiTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void screenIsScaled() {
+    // What the rows below assume of the screen the run was given.
+    static void initTestCase() {
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), scaleFactor);
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(1280, 720));
     }

@@ -28,7 +28,8 @@ struct Calculator {
         Control& term = form->add({.kind = ControlKind::TextBox,
                                    .name = "AdiçãoN1",
                                    .place = {150, 150, 915, 330},
-                                   .text = "1"});
+                                   .text = "1",
+                                   .maxLength = 5});
         term.onChange([this] { ++changes; });
         form->add({.kind = ControlKind::TextBox,
                    .name = "AdiçãoN3",
