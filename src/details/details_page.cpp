@@ -5,9 +5,9 @@
 
 namespace talvera::details {
 
-DetailsPage::DetailsPage(ui::Dialogs& dialogs)
+DetailsPage::DetailsPage(const kit::PageContext& context)
     : Page("Form2", "TALVERA", kit::styles::pageSize),
-      messenger_(dialogs),
+      messenger_(context),
       controls_(layOutDetailsPage(form())),
       addition_(controls_.addition, rules::addition, messenger_),
       subtraction_(controls_.subtraction, rules::subtraction, messenger_),

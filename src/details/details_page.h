@@ -4,7 +4,7 @@
 #include "details/row_controls.h"
 #include "details/sum_row.h"
 #include "kit/messenger.h"
-#include "ui/dialogs.h"
+#include "kit/page_context.h"
 #include "ui/page.h"
 
 namespace talvera::details {
@@ -12,7 +12,7 @@ namespace talvera::details {
 // Form2: the four operations worked line by line, for the classroom.
 class DetailsPage : public ui::Page {
   public:
-    explicit DetailsPage(ui::Dialogs& dialogs);
+    explicit DetailsPage(const kit::PageContext& context);
 
   private:
     void load() const;

@@ -4,9 +4,9 @@
 
 namespace talvera::operations {
 
-OperationsPage::OperationsPage(ui::Dialogs& dialogs)
+OperationsPage::OperationsPage(const kit::PageContext& context)
     : Page("Form1", "TALVERA", kit::styles::pageSize),
-      messenger_(dialogs),
+      messenger_(context),
       controls_(layOutOperationsPage(form())),
       addition_(controls_.addition, rules::addition, messenger_),
       subtraction_(controls_.subtraction, rules::subtraction, messenger_),

@@ -6,7 +6,7 @@
 #include "operations/operations_layout.h"
 #include "operations/to_decimal_task.h"
 #include "operations/to_fraction_task.h"
-#include "ui/dialogs.h"
+#include "kit/page_context.h"
 #include "ui/page.h"
 
 namespace talvera::operations {
@@ -14,7 +14,7 @@ namespace talvera::operations {
 // Form1: eight small calculators side by side.
 class OperationsPage : public ui::Page {
   public:
-    explicit OperationsPage(ui::Dialogs& dialogs);
+    explicit OperationsPage(const kit::PageContext& context);
 
   private:
     kit::Messenger messenger_;

@@ -6,14 +6,56 @@ namespace talvera::shell {
 
 namespace {
 
-ui::MenuItem command(const char* name, const char* caption, char accessKey,
+ui::MenuItem command(std::string_view name, std::string_view caption, char accessKey,
                      std::function<void()> action) {
-    return {
-        .name = name, .caption = caption, .onChoose = std::move(action), .accessKey = accessKey};
+    return {.name = std::string(name),
+            .caption = std::string(caption),
+            .onChoose = std::move(action),
+            .accessKey = accessKey};
+}
+
+ui::MenuItem withKeys(ui::MenuItem item, std::vector<std::string> shortcuts) {
+    item.shortcuts = std::move(shortcuts);
+    return item;
 }
 
 ui::MenuItem fileMenu(std::vector<ui::MenuItem> items) {
     return {.name = "Ficheiro", .caption = "Ficheiro", .items = std::move(items), .accessKey = 'F'};
+}
+
+// The zoom, reading aloud and the high-contrast look, for every page that has a menu bar.
+ui::MenuItem viewMenu(PageId page, Program& program) {
+    using ui::zoom::Step;
+    auto zoom = [&program](Step step) { return [&program, step] { program.zoom(step); }; };
+    ui::MenuItem readAloud =
+        withKeys(command(menuNames::readAloud, "Ler em voz alta", 'L',
+                         [&program] { program.setReadAloud(!program.readAloud()); }),
+                 {"Ctrl+L"});
+    ui::MenuItem readAgain = withKeys(command(menuNames::readAgain, "Repetir a leitura", 'R',
+                                              [&program, page] { program.readAgain(page); }),
+                                      {"Ctrl+R"});
+    readAloud.checkable = true;
+    readAloud.checked = program.readAloud();
+    const std::string unavailable = program.speechUnavailable();
+    for (ui::MenuItem* spoken : {&readAloud, &readAgain}) {
+        spoken->enabled = unavailable.empty();
+        spoken->tooltip = unavailable;
+    }
+    ui::MenuItem highContrast =
+        withKeys(command(menuNames::highContrast, "Alto contraste", 'C',
+                         [&program] { program.setHighContrast(!program.highContrast()); }),
+                 {"Ctrl+Shift+C"});
+    highContrast.checkable = true;
+    highContrast.checked = program.highContrast();
+    return {.name = "Ver",
+            .caption = "Ver",
+            .items = {withKeys(command("Aumentar", "Aumentar", 'A', zoom(Step::In)),
+                               {"Ctrl++", "Ctrl+="}),
+                      withKeys(command("Diminuir", "Diminuir", 'D', zoom(Step::Out)), {"Ctrl+-"}),
+                      withKeys(command("TamanhoNormal", "Tamanho normal", 'T', zoom(Step::Normal)),
+                               {"Ctrl+0"}),
+                      std::move(readAloud), std::move(readAgain), std::move(highContrast)},
+            .accessKey = 'V'};
 }
 
 }  // namespace
@@ -51,8 +93,9 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
                    command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
             break;
         case PageId::Instructions:
-            break;
+            return;
     }
+    bar.push_back(viewMenu(page, program));
 }
 
 }  // namespace talvera::shell

@@ -19,6 +19,10 @@ inline constexpr std::size_t indexOf(PageId page) {
 
 inline constexpr std::array<std::string_view, 4> formNames{"Form1", "Form2", "Form3", "Form4"};
 
+// What a screen reader calls each window; their captions are mostly the program's name alone.
+inline constexpr std::array<std::string_view, 4> spokenNames{
+    "TALVERA, Operações", "TALVERA, Detalhes", "TALVERA, página de título", "TALVERA, Instruções"};
+
 inline std::optional<PageId> pageNamed(std::string_view formName) {
     for (const PageId page : allPages) {
         if (formNames[indexOf(page)] == formName) {

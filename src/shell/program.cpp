@@ -8,8 +8,27 @@
 
 namespace talvera::shell {
 
+namespace {
+constexpr std::string_view readAloudKey = "readAloud";
+constexpr std::string_view highContrastKey = "highContrast";
+}  // namespace
+
 Program::Program(ui::Dialogs& dialogs, ui::WindowObserver* windows)
-    : dialogs_(dialogs), windows_(windows) {}
+    : Program(Services{.dialogs = dialogs, .windows = windows}) {}
+
+Program::Program(const Services& services)
+    : dialogs_(services.dialogs),
+      windows_(services.windows),
+      preferences_(services.preferences != nullptr ? *services.preferences : runPreferences_),
+      narrator_(services.speech != nullptr ? *services.speech : noSpeech_),
+      context_{.dialogs = dialogs_, .narrator = narrator_} {
+    // A voice that went missing since the last run leaves reading aloud off.
+    narrator_.setReadAloud(preferences_.flag(readAloudKey) && narrator_.unavailable().empty());
+    highContrast_ = preferences_.flag(highContrastKey);
+    if (windows_ != nullptr && highContrast_) {
+        windows_->setHighContrast(true);
+    }
+}
 
 Program::~Program() {
     // Through close(), so that the windows of the pages go before the pages do.
@@ -25,9 +44,9 @@ void Program::start() {
 std::unique_ptr<ui::Page> Program::create(PageId page) {
     switch (page) {
         case PageId::Operations:
-            return std::make_unique<operations::OperationsPage>(dialogs_);
+            return std::make_unique<operations::OperationsPage>(context_);
         case PageId::Details:
-            return std::make_unique<details::DetailsPage>(dialogs_);
+            return std::make_unique<details::DetailsPage>(context_);
         case PageId::Title:
             return std::make_unique<TitlePage>();
         case PageId::Instructions:
@@ -49,6 +68,7 @@ void Program::show(PageId page) {
     }
     slot = create(page);
     ui::Form& form = slot->form();
+    form.setAccessibleName(std::string(spokenNames[indexOf(page)]));
     installMenus(form, page, *this);
     // The title page is the program's main window: closing it ends the program.
     form.onCloseRequest([this, page] { page == PageId::Title ? end() : close(page); });
@@ -86,6 +106,41 @@ void Program::end() {
 ui::Form* Program::form(PageId page) const {
     const auto& slot = pages_[indexOf(page)];
     return slot ? &slot->form() : nullptr;
+}
+
+void Program::zoom(ui::zoom::Step step) {
+    if (windows_ != nullptr) {
+        windows_->changeZoom(step);
+    }
+}
+
+void Program::setReadAloud(bool on) {
+    narrator_.setReadAloud(on);
+    preferences_.setFlag(readAloudKey, on);
+    tickEverywhere(menuNames::readAloud, on);
+}
+
+void Program::readAgain(PageId page) {
+    if (const ui::Form* shown = form(page)) {
+        narrator_.repeat(*shown);
+    }
+}
+
+void Program::setHighContrast(bool on) {
+    highContrast_ = on;
+    preferences_.setFlag(highContrastKey, on);
+    tickEverywhere(menuNames::highContrast, on);
+    if (windows_ != nullptr) {
+        windows_->setHighContrast(on);
+    }
+}
+
+void Program::tickEverywhere(std::string_view item, bool checked) {
+    for (const auto& page : pages_) {
+        if (page) {
+            page->form().setMenuChecked(item, checked);
+        }
+    }
 }
 
 }  // namespace talvera::shell

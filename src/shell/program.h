@@ -4,18 +4,34 @@
 #include <memory>
 #include <string_view>
 
+#include "kit/narrator.h"
+#include "kit/page_context.h"
 #include "shell/page_id.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
+#include "ui/preferences.h"
+#include "ui/speech.h"
 #include "ui/window_observer.h"
+#include "ui/zoom.h"
 
 namespace talvera::shell {
 
+// What the program is given by whoever runs it; the view, the voice and the preferences may be
+// missing, as in tests, and then nothing is shown, nothing is said and nothing is kept.
+struct Services {
+    ui::Dialogs& dialogs;
+    ui::WindowObserver* windows = nullptr;
+    ui::Speech* speech = nullptr;
+    ui::Preferences* preferences = nullptr;
+};
+
 // Which pages exist. Showing an absent page creates it in its initial state; closing a page
-// destroys it with everything typed into it; ending the program closes them all at once.
+// destroys it with everything typed into it; ending the program closes them all at once. The
+// choices of the "Ver" menu hold for every page at once.
 class Program {
   public:
     explicit Program(ui::Dialogs& dialogs, ui::WindowObserver* windows = nullptr);
+    explicit Program(const Services& services);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();
@@ -30,12 +46,30 @@ class Program {
     bool ended() const { return ended_; }
     ui::Form* form(PageId page) const;
 
+    // The "Ver" menu.
+    void zoom(ui::zoom::Step step);
+    bool readAloud() const { return narrator_.readAloud(); }
+    void setReadAloud(bool on);
+    void readAgain(PageId page);
+    bool highContrast() const { return highContrast_; }
+    void setHighContrast(bool on);
+    // Why reading aloud cannot be turned on; empty when it can.
+    std::string speechUnavailable() const { return narrator_.unavailable(); }
+
   private:
     std::unique_ptr<ui::Page> create(PageId page);
+    // Ticks or unticks a menu item of every open page.
+    void tickEverywhere(std::string_view item, bool checked);
 
     ui::Dialogs& dialogs_;
     ui::WindowObserver* windows_;
-    std::array<std::unique_ptr<ui::Page>, 4> pages_;
+    ui::NoSpeech noSpeech_;
+    ui::RunPreferences runPreferences_;
+    ui::Preferences& preferences_;
+    kit::Narrator narrator_;
+    kit::PageContext context_;
+    bool highContrast_ = false;
+    std::array<std::unique_ptr<ui::Page>, allPages.size()> pages_;
     bool ended_ = false;
 };
 

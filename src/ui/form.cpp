@@ -87,6 +87,48 @@ void Form::requestClose() const {
     }
 }
 
+namespace {
+
+MenuItem* findItem(std::vector<MenuItem>& items, std::string_view name) {
+    for (MenuItem& item : items) {
+        if (item.name == name) {
+            return &item;
+        }
+        if (MenuItem* inner = findItem(item.items, name)) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+MenuItem* Form::menuItem(std::string_view name) {
+    return findItem(menuBar_, name);
+}
+
+void Form::setMenuChecked(std::string_view name, bool checked) {
+    MenuItem* item = menuItem(name);
+    if (item != nullptr && item->checked != checked) {
+        item->checked = checked;
+        tellObservers([item](FormObserver& observer) { observer.menuChanged(*item); });
+    }
+}
+
+void Form::setMenuEnabled(std::string_view name, bool enabled, std::string tooltip) {
+    MenuItem* item = menuItem(name);
+    if (item != nullptr && (item->enabled != enabled || item->tooltip != tooltip)) {
+        item->enabled = enabled;
+        item->tooltip = std::move(tooltip);
+        tellObservers([item](FormObserver& observer) { observer.menuChanged(*item); });
+    }
+}
+
+void Form::announce(std::string sentence) {
+    lastAnnouncement_ = std::move(sentence);
+    tellObservers([this](FormObserver& observer) { observer.announced(lastAnnouncement_); });
+}
+
 void Form::addObserver(FormObserver* observer) {
     observers_.push_back(observer);
 }
@@ -96,9 +138,7 @@ void Form::removeObserver(FormObserver* observer) {
 }
 
 void Form::notify(const Control& control, Change what) const {
-    for (FormObserver* observer : observers_) {
-        observer->controlChanged(control, what);
-    }
+    tellObservers([&](FormObserver& observer) { observer.controlChanged(control, what); });
 }
 
 }  // namespace talvera::ui

@@ -27,6 +27,10 @@ class Form {
 
     const std::string& name() const { return name_; }
     const std::string& caption() const { return caption_; }
+    // What a screen reader calls the window: it says which page it is, where the caption of
+    // every page may be the program's name.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
     Size clientSize() const { return clientSize_; }
     Color background() const { return background_; }
 
@@ -39,6 +43,15 @@ class Form {
 
     std::vector<MenuItem>& menuBar() { return menuBar_; }
     const std::vector<MenuItem>& menuBar() const { return menuBar_; }
+    // The menu item of that name, on the bar or in a drop-down; nullptr for none.
+    MenuItem* menuItem(std::string_view name);
+    // Changes of a menu item's state after the menus were built; the views are told.
+    void setMenuChecked(std::string_view name, bool checked);
+    void setMenuEnabled(std::string_view name, bool enabled, std::string tooltip = {});
+
+    // Says a sentence to whoever cannot see what the last action wrote; the last one is kept.
+    void announce(std::string sentence);
+    const std::string& lastAnnouncement() const { return lastAnnouncement_; }
 
     // The controls that Tab visits, in order.
     void setTabOrder(std::vector<const Control*> order) { tabOrder_ = std::move(order); }
@@ -73,10 +86,17 @@ class Form {
   private:
     friend class Control;
     void notify(const Control& control, Change what) const;
+    template <typename Call>
+    void tellObservers(Call call) const {
+        for (FormObserver* observer : observers_) {
+            call(*observer);
+        }
+    }
     int nextStackingOrder() { return ++stackingCounter_; }
 
     std::string name_;
     std::string caption_;
+    std::string accessibleName_;
     Size clientSize_;
     Color background_;
     std::vector<std::unique_ptr<Control>> controls_;
@@ -87,6 +107,7 @@ class Form {
     std::function<void()> loadHandler_;
     std::function<void()> closeHandler_;
     const Control* focused_ = nullptr;
+    std::string lastAnnouncement_;
     int stackingCounter_ = 0;
 };
 

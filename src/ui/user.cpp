@@ -90,11 +90,14 @@ bool pressKey(Form& form, FormKey key) {
 
 bool choose(Form& form, std::string_view caption) {
     const MenuItem* item = findItem(form.menuBar(), caption);
-    if (item == nullptr || !item->onChoose) {
+    if (item == nullptr || !item->onChoose || !item->enabled) {
         return false;
     }
     // A copy: the item may close the form that holds it.
     std::function<void()> handler = item->onChoose;
+    if (item->checkable) {
+        form.setMenuChecked(item->name, !item->checked);
+    }
     handler();
     return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/zoom.h"
+
 namespace talvera::ui {
 
 class Form;
@@ -14,6 +16,9 @@ class WindowObserver {
     virtual void formRaised(Form& form) = 0;
     virtual void formClosing(Form& form) = 0;
     virtual void programEnded() = 0;
+    // The "Ver" menu: the zoom of every window, and their high-contrast look.
+    virtual void changeZoom(zoom::Step /*step*/) {}
+    virtual void setHighContrast(bool /*on*/) {}
 };
 
 }  // namespace talvera::ui

@@ -15,6 +15,18 @@ int smaller(int percent) {
     return at == steps.begin() ? steps.front() : *(at - 1);
 }
 
+int after(Step step, int percent) {
+    switch (step) {
+        case Step::In:
+            return larger(percent);
+        case Step::Out:
+            return smaller(percent);
+        case Step::Normal:
+            break;
+    }
+    return normal;
+}
+
 int nearestStep(int percent) {
     return *std::ranges::min_element(
         steps, [percent](int a, int b) { return std::abs(a - percent) < std::abs(b - percent); });

@@ -11,6 +11,12 @@ namespace talvera::ui::zoom {
 inline constexpr std::array<int, 8> steps{75, 90, 100, 125, 150, 200, 250, 300};
 inline constexpr int normal = 100;
 
+// What the user asks of the zoom.
+enum class Step { In, Out, Normal };
+
+// The step a request leads to from a zoom.
+int after(Step step, int percent);
+
 // A length at the zoom, to the nearest whole: the one rounding of every zoomed length.
 constexpr int scaled(int length, int percent) {
     return (length * percent + 50) / 100;

@@ -22,7 +22,9 @@ class NoDialogs : public talvera::ui::Dialogs {
 // The page as the shell opens it.
 struct OpenPage {
     NoDialogs dialogs;
-    talvera::details::DetailsPage page{dialogs};
+    talvera::ui::NoSpeech speech;
+    talvera::kit::Narrator narrator{speech};
+    talvera::details::DetailsPage page{{.dialogs = dialogs, .narrator = narrator}};
     OpenPage() { page.form().load(); }
     Control& operator[](const QString& name) { return page.form().control(name.toStdString()); }
 

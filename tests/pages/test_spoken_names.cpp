@@ -2,24 +2,13 @@
 // That every name is there and unique in its window is checked on the real widgets.
 #include <QTest>
 
-#include <memory>
 #include <string>
 
-#include "details/details_page.h"
-#include "operations/operations_page.h"
+#include "shell/program.h"
 #include "ui/silent_dialogs.h"
 #include "ui/user.h"
 
-namespace {
-
-std::unique_ptr<talvera::ui::Page> openPage(const QString& name, talvera::ui::Dialogs& dialogs) {
-    if (name == u"Form1") {
-        return std::make_unique<talvera::operations::OperationsPage>(dialogs);
-    }
-    return std::make_unique<talvera::details::DetailsPage>(dialogs);
-}
-
-}  // namespace
+using talvera::shell::PageId;
 
 class SpokenNamesTest : public QObject {
     Q_OBJECT
@@ -67,10 +56,12 @@ class SpokenNamesTest : public QObject {
         QFETCH(QString, control);
         QFETCH(QString, spoken);
         talvera::ui::SilentDialogs dialogs;
-        const auto page = openPage(form, dialogs);
-        QCOMPARE(
-            QString::fromStdString(page->form().control(control.toStdString()).accessibleName()),
-            spoken);
+        talvera::shell::Program program(dialogs);
+        const PageId page = form == u"Form1" ? PageId::Operations : PageId::Details;
+        program.show(page);
+        QCOMPARE(QString::fromStdString(
+                     program.form(page)->control(control.toStdString()).accessibleName()),
+                 spoken);
     }
 
     // The comparison's button keeps its name while its caption shows the sign; the relation is
@@ -98,8 +89,9 @@ class SpokenNamesTest : public QObject {
         QFETCH(QString, second);
         QFETCH(QString, description);
         talvera::ui::SilentDialogs dialogs;
-        talvera::operations::OperationsPage page(dialogs);
-        auto& form = page.form();
+        talvera::shell::Program program(dialogs);
+        program.show(PageId::Operations);
+        auto& form = *program.form(PageId::Operations);
         auto& compare = form.control("Comparação");
         form.control("ComparaçãoD1").setText("5");
         form.control("ComparaçãoD2").setText("5");
