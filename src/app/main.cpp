@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/self_test.h"
+#include "qt/accessibility.h"
 #include "qt/message_box_dialogs.h"
 #include "qt/program_style.h"
 #include "qt/window_manager.h"
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
     // Lets the desktop match the windows with the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("pt.talvera.Talvera"));
     talvera::qt::installProgramStyle(app);
+    talvera::qt::installAccessibility();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/talvera.svg")));
     // The program ends when the title page closes or "Abandonar o programa" is chosen, not when
     // Qt sees no window left.

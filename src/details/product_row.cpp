@@ -2,7 +2,9 @@
 
 #include "details/details_texts.h"
 #include "details/result_panels.h"
+#include "details/row_words.h"
 #include "kit/checked_divisor.h"
+#include "kit/described.h"
 #include "kit/messages.h"
 #include "kit/term_reader.h"
 
@@ -22,6 +24,7 @@ const ProductRules division{
     .panelSpot = {7500, 360},
     .productHasOwnStep = true,
     .refusesZeroSecondNumerator = true,
+    .operation = words::Operation::Division,
 };
 
 }  // namespace rules
@@ -31,7 +34,8 @@ ProductRow::ProductRow(ProductRowControls controls, const ProductRules& rules,
     : controls_(std::move(controls)),
       rules_(rules),
       messenger_(messenger),
-      sequence_(controls_.row, messenger, stages()) {}
+      sequence_(controls_.row, messenger, stages(),
+                {.lastLine = [this] { return line_; }, .summary = [this] { return summary(); }}) {}
 
 std::vector<Stage> ProductRow::stages() {
     if (rules_.productHasOwnStep) {
@@ -55,18 +59,25 @@ StageEnd ProductRow::formProduct() {
         messenger_.inform(kit::messages::divisionByZero);
         return StageEnd::Stopped;
     }
+    first_ = {(*terms)[0], (*terms)[1]};
+    second_ = {(*terms)[2], (*terms)[3]};
     if (controls_.inverted) {
         const InvertedLine& line = *controls_.inverted;
+        describeFraction(line.first, kit::wordsOf(first_));
+        describeFraction(line.inverted, kit::wordsOf({second_.denominator, second_.numerator}));
         line.first.numerator.setText((*terms)[0].toString());
         line.first.denominator.setText((*terms)[1].toString());
         line.inverted.numerator.setText((*terms)[3].toString());
         line.inverted.denominator.setText((*terms)[2].toString());
+        line_ = said::inverted(first_, second_);
     }
-    product_ = rules_.form({(*terms)[0], (*terms)[1]}, {(*terms)[2], (*terms)[3]});
+    product_ = rules_.form(first_, second_);
     return StageEnd::Done;
 }
 
 StageEnd ProductRow::showProduct() const {
+    line_ = said::product(product_);
+    describeFraction(controls_.product, kit::wordsOf(product_));
     controls_.product.numerator.setText(product_.numerator.toString());
     controls_.product.denominator.setText(product_.denominator.toString());
     return StageEnd::Done;
@@ -85,14 +96,24 @@ StageEnd ProductRow::showResult() const {
     const ResultPanels& panels = controls_.row.panels;
     const bool reduces = n != p && d != q;
     const int sign = core::signOf({n, d});
+    result_ = {n, d};
+    const std::string words = kit::resultWordsOf(result_);
     if (reduces && sign > 0) {
         // The signs stay as they are: -1 over -8 shows both.
-        showFraction(panels.reduced, panels.reducedBoxes, rules_.panelSpot, n, d);
+        showFraction(panels.reduced, panels.reducedBoxes, rules_.panelSpot, n, d, words);
     }
     if (reduces && sign < 0) {
-        showFraction(panels.negative, panels.negativeBoxes, rules_.panelSpot, n.abs(), d.abs());
+        showFraction(panels.negative, panels.negativeBoxes, rules_.panelSpot, n.abs(), d.abs(),
+                     words);
     }
-    return showIfWhole(panels, rules_.panelSpot, {n, d}) ? StageEnd::WholeResult : StageEnd::Done;
+    const auto whole = showIfWhole(panels, rules_.panelSpot, result_);
+    line_ = said::outcome(whole, reduces && sign != 0 ? std::optional(result_) : std::nullopt,
+                          product_);
+    return whole ? StageEnd::WholeResult : StageEnd::Done;
+}
+
+std::string ProductRow::summary() const {
+    return words::operationSentence(first_, rules_.operation, second_, result_);
 }
 
 }  // namespace talvera::details

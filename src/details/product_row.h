@@ -4,6 +4,7 @@
 #include "details/row_controls.h"
 #include "details/step_sequence.h"
 #include "kit/messenger.h"
+#include "words/sentences.h"
 
 namespace talvera::details {
 
@@ -17,6 +18,7 @@ struct ProductRules {
     bool productHasOwnStep = false;
     // Division refuses a second fraction whose numerator is 0, before any box is written.
     bool refusesZeroSecondNumerator = false;
+    words::Operation operation = words::Operation::Multiplication;
 };
 
 namespace rules {
@@ -43,12 +45,19 @@ class ProductRow {
     StageEnd formProduct();
     StageEnd showProduct() const;
     StageEnd showResult() const;
+    std::string summary() const;
 
     ProductRowControls controls_;
     const ProductRules& rules_;
     const kit::Messenger& messenger_;
-    // The row's working store: the unreduced product that the first step formed.
+    // The row's working store: the two fractions and the unreduced product that the first step
+    // formed, and the result that the last step showed.
+    core::Fraction first_{};
+    core::Fraction second_{};
     core::Fraction product_{};
+    mutable core::Fraction result_{};
+    // What the stage that ran last wrote, in words.
+    mutable std::string line_;
     StepSequence sequence_;
 };
 

@@ -1,5 +1,7 @@
 #include "details/result_panels.h"
 
+#include "kit/described.h"
+
 namespace talvera::details {
 
 namespace {
@@ -13,26 +15,36 @@ void showInFront(ui::Control& panel, Spot spot) {
 }  // namespace
 
 void showFraction(ui::Control& panel, const FractionBoxes& boxes, Spot spot, const core::Decimal& n,
-                  const core::Decimal& d) {
+                  const core::Decimal& d, const std::string& words) {
     showInFront(panel, spot);
-    boxes.numerator.setText(n.toString());
-    boxes.denominator.setText(d.toString());
+    kit::writeDescribed(boxes.numerator, n.toString(), words);
+    kit::writeDescribed(boxes.denominator, d.toString(), words);
 }
 
-bool showIfWhole(const ResultPanels& panels, Spot spot, const core::Fraction& result) {
+std::optional<core::Decimal> showIfWhole(const ResultPanels& panels, Spot spot,
+                                         const core::Fraction& result) {
     const auto whole = core::wholeValue(result);
     if (whole) {
         showInFront(panels.whole, spot);
-        panels.wholeBox.setText(whole->toString());
+        kit::writeDescribed(panels.wholeBox, whole->toString(),
+                            kit::wordsOf({*whole, core::Decimal::fromInteger(1)}));
     }
-    return whole.has_value();
+    return whole;
+}
+
+void describeFraction(const FractionBoxes& boxes, const std::string& words) {
+    boxes.numerator.setDescription(words);
+    boxes.denominator.setDescription(words);
 }
 
 void clearResults(const RowControls& row) {
     for (ui::Control* box : row.clearedBoxes) {
+        box->setDescription("");
         box->setText("");
     }
+    describeFraction(row.panels.negativeBoxes, "");
     for (ui::Control* line : row.hiddenLines) {
+        line->setDescription("");
         line->hide();
     }
 }

@@ -9,12 +9,19 @@
 
 namespace talvera::details {
 
+namespace {
+constexpr std::string_view finished = " O cálculo está terminado.";
+}  // namespace
+
 StepSequence::StepSequence(const RowControls& controls, const kit::Messenger& messenger,
-                           std::vector<Stage> stages)
-    : controls_(controls), messenger_(messenger), stages_(std::move(stages)) {
+                           std::vector<Stage> stages, RowWords words)
+    : controls_(controls),
+      messenger_(messenger),
+      stages_(std::move(stages)),
+      words_(std::move(words)) {
     assert(stages_.size() == controls_.steps.size());
     kit::wireClearing(controls_.emptyingOrder, controls_.clearResult, controls_.clearAll,
-                      [this] { clearResults(controls_); });
+                      [this] { clear(); });
     controls_.stepMode.onClick([this] { switchMode(); });
     controls_.equals.onClick([this] { calculateAtOnce(); });
     for (std::size_t index = 0; index < controls_.steps.size(); ++index) {
@@ -31,7 +38,7 @@ void StepSequence::disableSteps() const {
 // Ticking always starts afresh on a clear row; the other step buttons are already disabled then,
 // since the page starts with all of them disabled and unticking disables them all.
 void StepSequence::switchMode() const {
-    clearResults(controls_);
+    clear();
     if (controls_.stepMode.checked()) {
         controls_.steps.front()->setEnabled(true);
     } else {
@@ -50,6 +57,7 @@ void StepSequence::calculateAtOnce() const {
                 return;
             }
         }
+        tell(words_.summary());
     });
 }
 
@@ -67,7 +75,22 @@ void StepSequence::step(std::size_t index) const {
         } else if (end != StageEnd::WholeResult) {
             handOn(index, *controls_.steps.front());
         }
+        // Said after the focus has moved on, which a screen reader would otherwise cut it for.
+        tell(words_.lastLine() + std::string(last ? finished : ""));
     });
+}
+
+void StepSequence::clear() const {
+    clearResults(controls_);
+    messenger_.narrator().forget(controls_.detail);
+    messenger_.narrator().forget(*controls_.stepMode.container());
+}
+
+// The row is known by its two frames: the working's and the step buttons'.
+void StepSequence::tell(std::string sentence) const {
+    messenger_.narrator().tell(controls_.detail.form(),
+                               {&controls_.detail, controls_.stepMode.container()},
+                               std::move(sentence));
 }
 
 // The focus goes with the enabled button before the pressed one is disabled: left to the

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "details/row_controls.h"
@@ -18,6 +19,13 @@ enum class StageEnd {
 
 using Stage = std::function<StageEnd()>;
 
+// How a row says what it wrote: the line of the stage that ran last, and the whole calculation
+// in one sentence, for "=".
+struct RowWords {
+    std::function<std::string()> lastLine;
+    std::function<std::string()> summary;
+};
+
 // What every row does alike: the clearing of its results, the "=" that runs every stage at once
 // (and refuses in step mode), the step-mode box, and one step button per stage. The state of a
 // sequence is nothing but which step button is enabled.
@@ -25,7 +33,7 @@ class StepSequence {
   public:
     // One stage per step button, in order; all of them run inside the failure trap.
     StepSequence(const RowControls& controls, const kit::Messenger& messenger,
-                 std::vector<Stage> stages);
+                 std::vector<Stage> stages, RowWords words);
     StepSequence(const StepSequence&) = delete;
     StepSequence& operator=(const StepSequence&) = delete;
     StepSequence(StepSequence&&) = delete;
@@ -40,10 +48,13 @@ class StepSequence {
     void step(std::size_t index) const;
     // Enables the next step button and disables the pressed one.
     void handOn(std::size_t index, ui::Control& next) const;
+    void clear() const;
+    void tell(std::string sentence) const;
 
     const RowControls& controls_;
     const kit::Messenger& messenger_;
     std::vector<Stage> stages_;
+    RowWords words_;
 };
 
 }  // namespace talvera::details

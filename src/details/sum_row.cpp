@@ -3,7 +3,9 @@
 #include <string>
 
 #include "details/details_texts.h"
+#include "details/row_words.h"
 #include "kit/checked_divisor.h"
+#include "kit/described.h"
 #include "kit/messages.h"
 #include "kit/term_reader.h"
 
@@ -26,6 +28,7 @@ const SumRules subtraction{
     .combine = [](const core::Fraction& a, const core::Fraction& b) { return a - b; },
     .join = [](const core::Decimal& first, const core::Decimal& second) { return first - second; },
     .spots = sumSpots,
+    .operation = words::Operation::Subtraction,
 };
 
 }  // namespace rules
@@ -42,10 +45,11 @@ SumRow::SumRow(SumRowControls controls, const SumRules& rules, const kit::Messen
     : controls_(std::move(controls)),
       rules_(rules),
       messenger_(messenger),
-      sequence_(controls_.row, messenger,
-                {[this] { return showMultiple(); }, [this] { return showFactors(); },
-                 [this] { return expand(); }, [this] { return join(); },
-                 [this] { return showResult(); }}) {}
+      sequence_(
+          controls_.row, messenger,
+          {[this] { return showMultiple(); }, [this] { return showFactors(); },
+           [this] { return expand(); }, [this] { return join(); }, [this] { return showResult(); }},
+          {.lastLine = [this] { return line_; }, .summary = [this] { return summary(); }}) {}
 
 // Validates, works the whole result out into the store, and shows the m.m.c. line.
 StageEnd SumRow::showMultiple() {
@@ -61,6 +65,8 @@ StageEnd SumRow::showMultiple() {
     const core::Decimal g = kit::checkedDivisor(messenger_, u, w);
     store_ = {a, b, c, d, u / g, w / g, core::leastCommonMultiple(b, d)};
 
+    line_ = said::multiple(b, d, store_.m);
+    controls_.multipleLine.setDescription(line_);
     controls_.multipleLine.setCaption("( " + b.toString() + " , " + d.toString() +
                                       " ) = " + store_.m.toString());
     controls_.multipleCaption.show();
@@ -69,8 +75,13 @@ StageEnd SumRow::showMultiple() {
 }
 
 StageEnd SumRow::showFactors() const {
-    controls_.firstFactor.setCaption(inParentheses(store_.m / store_.b));
-    controls_.secondFactor.setCaption(inParentheses(store_.m / store_.d));
+    const core::Decimal first = store_.m / store_.b;
+    const core::Decimal second = store_.m / store_.d;
+    line_ = said::factors(first, second);
+    controls_.firstFactor.setDescription(line_);
+    controls_.secondFactor.setDescription(line_);
+    controls_.firstFactor.setCaption(inParentheses(first));
+    controls_.secondFactor.setCaption(inParentheses(second));
     controls_.firstFactor.show();
     controls_.secondFactor.show();
     return StageEnd::Done;
@@ -79,8 +90,13 @@ StageEnd SumRow::showFactors() const {
 // Both fractions over the common denominator; each product comes first, then the exact division.
 StageEnd SumRow::expand() const {
     const SumStore& s = store_;
-    controls_.firstExpanded.numerator.setText((s.a * s.m / s.b).toString());
-    controls_.secondExpanded.numerator.setText((s.c * s.m / s.d).toString());
+    const core::Fraction first{s.a * s.m / s.b, s.m};
+    const core::Fraction second{s.c * s.m / s.d, s.m};
+    line_ = said::expanded({s.a, s.b}, first, {s.c, s.d}, second);
+    describeFraction(controls_.firstExpanded, kit::wordsOf(first));
+    describeFraction(controls_.secondExpanded, kit::wordsOf(second));
+    controls_.firstExpanded.numerator.setText(first.numerator.toString());
+    controls_.secondExpanded.numerator.setText(second.numerator.toString());
     controls_.firstExpanded.denominator.setText(s.m.toString());
     controls_.secondExpanded.denominator.setText(s.m.toString());
     return StageEnd::Done;
@@ -90,7 +106,10 @@ StageEnd SumRow::expand() const {
 StageEnd SumRow::join() const {
     const core::Decimal first = kit::leadingValue(controls_.firstExpanded.numerator.text());
     const core::Decimal second = kit::leadingValue(controls_.secondExpanded.numerator.text());
-    controls_.combined.numerator.setText(rules_.join(first, second).toString());
+    const core::Fraction combined{rules_.join(first, second), store_.m};
+    line_ = said::joined({first, store_.m}, rules_.operation, {second, store_.m}, combined);
+    describeFraction(controls_.combined, kit::wordsOf(combined));
+    controls_.combined.numerator.setText(combined.numerator.toString());
     controls_.combined.denominator.setText(store_.m.toString());
     return StageEnd::Done;
 }
@@ -110,15 +129,27 @@ StageEnd SumRow::showResult() const {
     const bool unchanged = xh == x && yh == y;
     const int sign = core::signOf({x, y});
     const ResultPanels& panels = controls_.row.panels;
+    std::optional<core::Fraction> simplified;
     if (reduces && sign > 0) {
-        showFraction(panels.reduced, panels.reducedBoxes, rules_.spots.reduced, xh, yh);
+        simplified = core::Fraction{xh, yh};
+        showFraction(panels.reduced, panels.reducedBoxes, rules_.spots.reduced, xh, yh,
+                     kit::resultWordsOf(*simplified));
     }
     // A negative fraction shows its magnitude under the panel's own "-", reduced or not.
     if ((reduces || unchanged) && sign < 0) {
-        showFraction(panels.negative, panels.negativeBoxes, rules_.spots.negative, x.abs() / h, yh);
+        simplified = core::Fraction{xh, yh};
+        showFraction(panels.negative, panels.negativeBoxes, rules_.spots.negative, x.abs() / h, yh,
+                     kit::resultWordsOf(*simplified));
     }
-    return showIfWhole(panels, rules_.spots.whole, {store_.r, store_.s}) ? StageEnd::WholeResult
-                                                                         : StageEnd::Done;
+    const auto whole = showIfWhole(panels, rules_.spots.whole, {store_.r, store_.s});
+    line_ = said::outcome(whole, simplified == core::Fraction{x, y} ? std::nullopt : simplified,
+                          {x, y});
+    return whole ? StageEnd::WholeResult : StageEnd::Done;
+}
+
+std::string SumRow::summary() const {
+    return words::operationSentence({store_.a, store_.b}, rules_.operation, {store_.c, store_.d},
+                                    {store_.r, store_.s});
 }
 
 }  // namespace talvera::details

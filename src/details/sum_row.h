@@ -5,6 +5,7 @@
 #include "details/row_controls.h"
 #include "details/step_sequence.h"
 #include "kit/messenger.h"
+#include "words/sentences.h"
 
 namespace talvera::details {
 
@@ -15,6 +16,7 @@ struct SumRules {
     // The same of the two expanded numerators, which share the common denominator.
     core::Decimal (*join)(const core::Decimal& first, const core::Decimal& second) = nullptr;
     PanelSpots spots;
+    words::Operation operation = words::Operation::Addition;
 };
 
 namespace rules {
@@ -49,11 +51,14 @@ class SumRow {
     StageEnd expand() const;
     StageEnd join() const;
     StageEnd showResult() const;
+    std::string summary() const;
 
     SumRowControls controls_;
     const SumRules& rules_;
     const kit::Messenger& messenger_;
     SumStore store_{};
+    // What the stage that ran last wrote, in words.
+    mutable std::string line_;
     StepSequence sequence_;
 };
 

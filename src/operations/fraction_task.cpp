@@ -6,6 +6,7 @@
 #include "kit/messages.h"
 #include "kit/term_reader.h"
 #include "operations/operations_texts.h"
+#include "words/fractions.h"
 
 namespace talvera::operations {
 
@@ -26,18 +27,21 @@ const FractionTaskRules addition{
     .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) + second(t); },
     .style = ResultStyle::AlwaysWrite,
+    .operation = words::Operation::Addition,
 };
 
 const FractionTaskRules subtraction{
     .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) - second(t); },
     .style = ResultStyle::AlwaysWrite,
+    .operation = words::Operation::Subtraction,
 };
 
 const FractionTaskRules multiplication{
     .validation = &texts::plural,
     .combine = [](std::span<const core::Decimal> t) { return first(t) * second(t); },
     .style = ResultStyle::PositiveWrite,
+    .operation = words::Operation::Multiplication,
 };
 
 // Multiplies by the inverted second fraction, which needs a numerator other than 0.
@@ -46,6 +50,7 @@ const FractionTaskRules division{
     .combine = [](std::span<const core::Decimal> t) { return first(t) / second(t); },
     .style = ResultStyle::PositiveWrite,
     .refusesZeroSecondNumerator = true,
+    .operation = words::Operation::Division,
 };
 
 const FractionTaskRules simplification{
@@ -60,7 +65,7 @@ FractionTask::FractionTask(FractionTaskControls controls, const FractionTaskRule
                            const kit::Messenger& messenger)
     : controls_(std::move(controls)), rules_(rules), messenger_(messenger) {
     kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
-                      [this] { clearResult(controls_.result); });
+                      [this] { clear(); });
     controls_.equals.onClick([this] { calculate(); });
 }
 
@@ -77,7 +82,23 @@ void FractionTask::calculate() const {
         const core::Fraction combined = rules_.combine(*terms);
         const core::Fraction reduced = core::reduce(combined.numerator, combined.denominator);
         showResult(controls_.result, rules_.style, reduced);
+        messenger_.narrator().tell(controls_.equals.form(), {controls_.equals.container()},
+                                   sentence(*terms, reduced));
     });
+}
+
+void FractionTask::clear() const {
+    clearResult(controls_.result);
+    messenger_.narrator().forget(*controls_.equals.container());
+}
+
+std::string FractionTask::sentence(std::span<const core::Decimal> terms,
+                                   const core::Fraction& result) const {
+    const core::Fraction first{terms[0], terms[1]};
+    if (rules_.operation) {
+        return words::operationSentence(first, *rules_.operation, {terms[2], terms[3]}, result);
+    }
+    return words::capitalized(words::fraction(first) + " é igual a " + words::result(result) + ".");
 }
 
 }  // namespace talvera::operations

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "kit/messenger.h"
 #include "kit/term_reader.h"
 #include "operations/overlay_display.h"
+#include "words/sentences.h"
 
 namespace talvera::operations {
 
@@ -27,6 +29,8 @@ struct FractionTaskRules {
     ResultStyle style = ResultStyle::AlwaysWrite;
     // Division refuses a second fraction whose numerator is 0, before anything is written.
     bool refusesZeroSecondNumerator = false;
+    // How the result is said: the operation between the two fractions; simplification has none.
+    std::optional<words::Operation> operation{};
 };
 
 namespace rules {
@@ -51,6 +55,9 @@ class FractionTask {
 
   private:
     void calculate() const;
+    void clear() const;
+    // What the press wrote, in words: the terms, and the result they come to.
+    std::string sentence(std::span<const core::Decimal> terms, const core::Fraction& result) const;
 
     FractionTaskControls controls_;
     const FractionTaskRules& rules_;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "kit/messenger.h"
+#include "kit/page_context.h"
 #include "operations/comparison_task.h"
 #include "operations/fraction_task.h"
 #include "operations/operations_layout.h"
 #include "operations/to_decimal_task.h"
 #include "operations/to_fraction_task.h"
-#include "kit/page_context.h"
 #include "ui/page.h"
 
 namespace talvera::operations {

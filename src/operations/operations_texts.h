@@ -36,11 +36,9 @@ inline constexpr kit::TermValidation comparison{
 
 inline constexpr std::string_view undecided = "?";
 
-// The comparison's relation in words, for a screen reader.
+// What the comparison's button says, for a screen reader, before it has compared; after, it says
+// the relation in words.
 inline constexpr std::string_view notCompared = "As fracções ainda não foram comparadas.";
-inline constexpr std::string_view firstIsLess = "A primeira fracção é menor do que a segunda.";
-inline constexpr std::string_view firstIsGreater = "A primeira fracção é maior do que a segunda.";
-inline constexpr std::string_view bothEqual = "As duas fracções são iguais.";
 
 // Fraction to decimal: the page's newer spelling, as these two were written.
 inline constexpr std::string_view decimalNotNumeric =

@@ -30,11 +30,12 @@ enum class ResultStyle {
     PositiveWrite,
 };
 
-// Shows a reduced result. Throws CapacityError when a term is outside the remainder integer's
-// range (or d is 0) at the whole-value test; what was written before stays.
+// Shows a reduced result, and gives each box it writes the result in words for a screen reader.
+// Throws CapacityError when a term is outside the remainder integer's range (or d is 0) at the
+// whole-value test; what was written before stays.
 void showResult(const ResultView& view, ResultStyle style, const core::Fraction& result);
 
-// Empties the result boxes and hides both panels.
+// Empties the result boxes, says nothing of them any more, and hides both panels.
 void clearResult(const ResultView& view);
 
 }  // namespace talvera::operations

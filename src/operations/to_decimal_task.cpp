@@ -2,15 +2,21 @@
 
 #include "core/number_reading.h"
 #include "kit/clearing.h"
+#include "kit/described.h"
 #include "kit/failure_trap.h"
 #include "operations/operations_texts.h"
+#include "words/decimal_text.h"
+#include "words/sentences.h"
 
 namespace talvera::operations {
 
 ToDecimalTask::ToDecimalTask(ToDecimalControls controls, const kit::Messenger& messenger)
     : controls_(std::move(controls)), messenger_(messenger) {
-    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
-                      [this] { controls_.result.setText(""); });
+    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll, [this] {
+        controls_.result.setDescription("");
+        controls_.result.setText("");
+        messenger_.narrator().forget(*controls_.convert.container());
+    });
     controls_.convert.onClick([this] { convert(); });
 }
 
@@ -30,9 +36,18 @@ void ToDecimalTask::convert() const {
         }
         // Signs and decimal terms are divided like any others; a denominator that is not 0 by
         // the zero test but is 0 as a scaled decimal (1e-30) fails the division.
-        const core::Decimal quotient =
-            *core::Decimal::parse(numerator) / *core::Decimal::parse(denominator);
-        controls_.result.setText(quotient.toString());
+        const core::Decimal top = *core::Decimal::parse(numerator);
+        const core::Decimal bottom = *core::Decimal::parse(denominator);
+        const std::string quotient = (top / bottom).toString();
+        const std::string said = words::decimalText(quotient);
+        kit::writeDescribed(controls_.result, quotient, said);
+        // Terms with a decimal part are said as the division they are.
+        const std::string terms = kit::hasWords({top, bottom})
+                                      ? words::fraction({top, bottom})
+                                      : words::decimalText(top.toString()) + " a dividir por " +
+                                            words::decimalText(bottom.toString());
+        messenger_.narrator().tell(controls_.convert.form(), {controls_.convert.container()},
+                                   words::capitalized(terms + " é igual a " + said + "."));
     });
 }
 

@@ -9,8 +9,11 @@
 #include "core/number_reading.h"
 #include "kit/checked_divisor.h"
 #include "kit/clearing.h"
+#include "kit/described.h"
 #include "kit/failure_trap.h"
 #include "operations/operations_texts.h"
+#include "words/decimal_text.h"
+#include "words/sentences.h"
 
 namespace talvera::operations {
 
@@ -36,6 +39,9 @@ ToFractionTask::ToFractionTask(ToFractionControls controls, const kit::Messenger
 }
 
 void ToFractionTask::clearResults() const {
+    controls_.numerator.setDescription("");
+    controls_.denominator.setDescription("");
+    messenger_.narrator().forget(*controls_.convert.container());
     controls_.numerator.setText("");
     controls_.denominator.setText("");
 }
@@ -110,8 +116,13 @@ void ToFractionTask::convert() const {
         const core::Fraction fraction = core::decimalToFraction(input);
         const core::Decimal divisor =
             kit::checkedDivisor(messenger_, fraction.numerator, fraction.denominator);
-        controls_.numerator.setText((fraction.numerator / divisor).toString());
-        controls_.denominator.setText((fraction.denominator / divisor).toString());
+        const core::Fraction reduced{fraction.numerator / divisor, fraction.denominator / divisor};
+        const std::string said = kit::resultWordsOf(reduced);
+        kit::writeDescribed(controls_.numerator, reduced.numerator.toString(), said);
+        kit::writeDescribed(controls_.denominator, reduced.denominator.toString(), said);
+        messenger_.narrator().tell(
+            controls_.convert.form(), {controls_.convert.container()},
+            words::capitalized(words::decimalText(input) + " é igual a " + said + "."));
     });
 }
 

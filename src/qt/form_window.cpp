@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QShortcut>
 
@@ -15,9 +16,13 @@
 
 namespace talvera::qt {
 
-FormWindow::FormWindow(ui::Form& form) : form_(&form), clientSize_(form.clientSize()) {
+FormWindow::FormWindow(ui::Form& form)
+    : form_(&form), clientSize_(form.clientSize()), announcer_(new Announcer(this)) {
     setObjectName(QString::fromStdString(form.name()));
     setWindowTitle(QString::fromStdString(form.caption()));
+    if (!form.accessibleName().empty()) {
+        setAccessibleName(QString::fromStdString(form.accessibleName()));
+    }
     // What the style and the message boxes size by, at 100 % too.
     setScaleOf(this, scale_);
 
@@ -75,6 +80,13 @@ QString withAccessKey(const ui::MenuItem& item) {
         }
     }
     return text;
+}
+
+// A menu item's tick, whether it can be chosen, and what it says about itself.
+void showMenuState(QAction* action, const ui::MenuItem& item) {
+    action->setChecked(item.checked);
+    action->setEnabled(item.enabled);
+    action->setToolTip(QString::fromStdString(item.tooltip));
 }
 
 Qt::Key qtKey(ui::FormKey key) {
@@ -156,6 +168,14 @@ void FormWindow::buildMenus() {
     auto addAction = [this](auto* target, const ui::MenuItem& item) {
         QAction* action = target->addAction(withAccessKey(item));
         action->setObjectName(QString::fromStdString(item.name));
+        QList<QKeySequence> keys;
+        for (const std::string& shortcut : item.shortcuts) {
+            keys.append(QKeySequence(QString::fromStdString(shortcut)));
+        }
+        action->setShortcuts(keys);
+        action->setCheckable(item.checkable);
+        actions_[item.name] = action;
+        showMenuState(action, item);
         connect(action, &QAction::triggered, this, [this, caption = item.caption] {
             if (form_ != nullptr) {
                 ui::user::choose(*form_, caption);
@@ -171,9 +191,38 @@ void FormWindow::buildMenus() {
         // A drop-down is a window of its own: it takes the zoomed font from the page.
         menu->setAttribute(Qt::WA_WindowPropagation);
         menu->setObjectName(QString::fromStdString(item.name));
+        // An item that is off says why.
+        menu->setToolTipsVisible(true);
         for (const ui::MenuItem& inner : item.items) {
             addAction(menu, inner);
         }
+    }
+}
+
+void FormWindow::menuChanged(const ui::MenuItem& item) {
+    if (const auto found = actions_.find(item.name); found != actions_.end()) {
+        showMenuState(found->second, item);
+    }
+}
+
+void FormWindow::announced(std::string_view sentence) {
+    announcer_->say(QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size())));
+}
+
+void FormWindow::focusFirst() {
+    for (const ui::Control* control : form_->tabOrder()) {
+        if (!control->reachable()) {
+            continue;
+        }
+        QWidget* widget = widgets_.at(control);
+        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            const QuietSelection quiet(box);
+            box->setFocus(Qt::TabFocusReason);
+            box->selectAll();
+        } else {
+            widget->setFocus(Qt::TabFocusReason);
+        }
+        return;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "qt/accessibility.h"
 #include "qt/echo_guard.h"
 #include "qt/scale.h"
 #include "ui/form.h"
@@ -34,11 +35,17 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     // designed font and its drawing, made anew at the new size. No widget is created.
     void setZoom(int percent);
 
+    // Gives the keyboard focus to the first control that Tab reaches, its text selected as Tab
+    // selects it, so that typing replaces the example; for a window about to be shown.
+    void focusFirst();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void controlChanged(const ui::Control& control, ui::Change what) override;
+    void menuChanged(const ui::MenuItem& item) override;
+    void announced(std::string_view sentence) override;
     void buildMenus();
     void buildKeys();
     void buildControls(QWidget* canvas);
@@ -55,6 +62,8 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     QMetaObject::Connection focusWatch_;
     std::unordered_map<const ui::Control*, QWidget*> widgets_;
     std::unordered_map<const QWidget*, const ui::Control*> controls_;
+    std::unordered_map<std::string, QAction*> actions_;
+    Announcer* announcer_;
 };
 
 // The menu or menu item of a window with that caption, its access key's "&" aside; nullptr for

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <memory>
 
+#include "qt/accessibility.h"
+
 namespace talvera::qt {
 
 void LineEdit::contextMenuEvent(QContextMenuEvent* event) {
@@ -22,7 +24,23 @@ void LineEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    // Typing over a selection is heard as what was typed; arrows and the rest read as ever.
+    if (hasSelectedText() && !event->text().isEmpty() && event->text().front().isPrint()) {
+        const QuietSelection quiet(this, true);
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void LineEdit::focusInEvent(QFocusEvent* event) {
+    const QuietSelection quiet(this);
+    QLineEdit::focusInEvent(event);
+}
+
+void LineEdit::focusOutEvent(QFocusEvent* event) {
+    const QuietSelection quiet(this);
+    QLineEdit::focusOutEvent(event);
 }
 
 QMenu* LineEdit::createPortugueseMenu() {

@@ -25,10 +25,16 @@ FormWindow* WindowManager::windowFor(const ui::Form& form) const {
     return it == windows_.end() ? nullptr : it->second.data();
 }
 
+// The window is built, focused and shown in silence: a screen reader then hears the window's name
+// and its focused control as the window activates, and nothing before.
 void WindowManager::formOpened(ui::Form& form) {
+    const AccessibleSilence silence;
     auto* window = new FormWindow(form);
     windows_[&form] = window;
-    addZoomKeys(window);
+    // Where the menus have the zoom's items, their shortcuts are the zoom's keys.
+    if (form.menuBar().empty()) {
+        addZoomKeys(window);
+    }
     window->setZoom(fittingZoom(window, zoom_));
     window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -36,6 +42,7 @@ void WindowManager::formOpened(ui::Form& form) {
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+    window->focusFirst();
     window->show();
 }
 
@@ -63,6 +70,20 @@ void WindowManager::formClosing(ui::Form& form) {
 
 void WindowManager::programEnded() {
     QCoreApplication::quit();
+}
+
+void WindowManager::changeZoom(ui::zoom::Step step) {
+    switch (step) {
+        case ui::zoom::Step::In:
+            zoomIn();
+            break;
+        case ui::zoom::Step::Out:
+            zoomOut();
+            break;
+        case ui::zoom::Step::Normal:
+            zoomToNormal();
+            break;
+    }
 }
 
 void WindowManager::zoomIn() {

@@ -25,6 +25,7 @@ class WindowManager : public ui::WindowObserver {
     void formRaised(ui::Form& form) override;
     void formClosing(ui::Form& form) override;
     void programEnded() override;
+    void changeZoom(ui::zoom::Step step) override;
 
     // The zoom the user chose; each window shows at it or at the largest step that fits.
     int zoom() const { return zoom_; }

@@ -72,13 +72,13 @@ class SpokenNamesTest : public QObject {
         QTest::addColumn<QString>("description");
         QTest::newRow("less") << "1"
                               << "2"
-                              << "A primeira fracção é menor do que a segunda.";
+                              << "Um quinto é menor do que dois quintos.";
         QTest::newRow("greater") << "3"
                                  << "2"
-                                 << "A primeira fracção é maior do que a segunda.";
+                                 << "Três quintos é maior do que dois quintos.";
         QTest::newRow("equal") << "2"
                                << "2"
-                               << "As duas fracções são iguais.";
+                               << "Dois quintos é igual a dois quintos.";
         QTest::newRow("edited") << ""
                                 << "2"
                                 << "As fracções ainda não foram comparadas.";
