@@ -209,6 +209,12 @@ void FormWindow::announced(std::string_view sentence) {
     announcer_->say(QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size())));
 }
 
+void FormWindow::announcedControl(const ui::Control& control) {
+    const QWidget* widget = widgets_.at(&control);
+    announcer_->say(widget->accessibleName() + QStringLiteral(". ") +
+                    widget->accessibleDescription());
+}
+
 void FormWindow::focusFirst() {
     for (const ui::Control* control : form_->tabOrder()) {
         if (!control->reachable()) {

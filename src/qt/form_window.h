@@ -46,6 +46,7 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     void controlChanged(const ui::Control& control, ui::Change what) override;
     void menuChanged(const ui::MenuItem& item) override;
     void announced(std::string_view sentence) override;
+    void announcedControl(const ui::Control& control) override;
     void buildMenus();
     void buildKeys();
     void buildControls(QWidget* canvas);

@@ -53,6 +53,7 @@ void InstructionsPage::forward() {
         controls_.forward.setEnabled(false);
     }
     showCounter();
+    form().announce(pageShown());
 }
 
 void InstructionsPage::back() {
@@ -68,6 +69,7 @@ void InstructionsPage::back() {
         controls_.back.setEnabled(false);
     }
     showCounter();
+    form().announce(pageShown());
 }
 
 // An arrow that is about to stop working hands the focus to the other one, so that the next

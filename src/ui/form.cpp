@@ -129,6 +129,11 @@ void Form::announce(std::string sentence) {
     tellObservers([this](FormObserver& observer) { observer.announced(lastAnnouncement_); });
 }
 
+void Form::announce(const Control& control) {
+    lastAnnouncement_ = control.name();
+    tellObservers([&control](FormObserver& observer) { observer.announcedControl(control); });
+}
+
 void Form::addObserver(FormObserver* observer) {
     observers_.push_back(observer);
 }

@@ -51,6 +51,9 @@ class Form {
 
     // Says a sentence to whoever cannot see what the last action wrote; the last one is kept.
     void announce(std::string sentence);
+    // Says what a control reads as, its name and its description, such as a page of text that
+    // has just been turned to; the control's name is kept as the last announcement.
+    void announce(const Control& control);
     const std::string& lastAnnouncement() const { return lastAnnouncement_; }
 
     // The controls that Tab visits, in order.

@@ -16,6 +16,8 @@ class FormObserver {
     virtual void menuChanged(const MenuItem& /*item*/) {}
     // A sentence for whoever cannot see what the last action wrote: a screen reader says it.
     virtual void announced(std::string_view /*sentence*/) {}
+    // The same for what a control reads as: its name and its description.
+    virtual void announcedControl(const Control& /*control*/) {}
 };
 
 }  // namespace talvera::ui
