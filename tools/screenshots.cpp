@@ -1,5 +1,6 @@
 // Saves a picture of every page, as a person would see it, for looking at the layout, at each
-// zoom given (100 % when none is); pictures at another zoom than 100 % end in "-PERCENT":
+// zoom given (100 % when none is); pictures at another zoom than 100 % end in "-PERCENT". The pages
+// with their results are then saved once more in high contrast, ending in "-contrast":
 //   talvera-screenshots DIR [PERCENT...]
 #include <QApplication>
 #include <QDir>
@@ -34,13 +35,13 @@ int main(int argc, char* argv[]) {
 
     using talvera::shell::PageId;
     // Each window is laid out at the zoom as it is, whether or not the screen would hold it.
-    auto save = [&](PageId page, const QString& file) {
+    auto save = [&](PageId page, const QString& file, const std::vector<int>& at) {
         talvera::ui::Form* form = program.form(page);
         if (form == nullptr) {
             return;
         }
         talvera::qt::FormWindow* window = windows.windowFor(*form);
-        for (const int zoom : zooms) {
+        for (const int zoom : at) {
             window->setZoom(zoom);
             QApplication::processEvents();
             const QString suffix =
@@ -55,22 +56,29 @@ int main(int argc, char* argv[]) {
     for (const PageId page : talvera::shell::allPages) {
         program.show(page);
     }
-    save(PageId::Title, QStringLiteral("form3-title"));
-    save(PageId::Operations, QStringLiteral("form1-operations"));
-    save(PageId::Details, QStringLiteral("form2-details"));
-    save(PageId::Instructions, QStringLiteral("form4-instructions"));
+    save(PageId::Title, QStringLiteral("form3-title"), zooms);
+    save(PageId::Operations, QStringLiteral("form1-operations"), zooms);
+    save(PageId::Details, QStringLiteral("form2-details"), zooms);
+    save(PageId::Instructions, QStringLiteral("form4-instructions"), zooms);
 
     // Every task of the Operations page with a result on screen.
     for (const char* task : {"Adição", "Subtracção", "Multiplicação", "Divisão", "Simplificação",
                              "Comparação", "Dízima", "Conversão"}) {
         click(PageId::Operations, task);
     }
-    save(PageId::Operations, QStringLiteral("form1-operations-results"));
+    save(PageId::Operations, QStringLiteral("form1-operations-results"), zooms);
 
     // Every row of the Details page worked out at once.
     for (const char* row : {"Adição", "Subtração", "Multiplicação", "Divisão"}) {
         click(PageId::Details, row);
     }
-    save(PageId::Details, QStringLiteral("form2-details-results"));
+    save(PageId::Details, QStringLiteral("form2-details-results"), zooms);
+
+    program.setHighContrast(true);
+    const std::vector<int> normal{talvera::ui::zoom::normal};
+    save(PageId::Title, QStringLiteral("form3-title-contrast"), normal);
+    save(PageId::Operations, QStringLiteral("form1-operations-results-contrast"), normal);
+    save(PageId::Details, QStringLiteral("form2-details-results-contrast"), normal);
+    save(PageId::Instructions, QStringLiteral("form4-instructions-contrast"), normal);
     return 0;
 }

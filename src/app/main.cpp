@@ -10,6 +10,8 @@
 #include "qt/accessibility.h"
 #include "qt/message_box_dialogs.h"
 #include "qt/program_style.h"
+#include "qt/settings_preferences.h"
+#include "qt/voice.h"
 #include "qt/window_manager.h"
 #include "shell/program.h"
 
@@ -80,8 +82,13 @@ int main(int argc, char* argv[]) {
     }
     talvera::qt::SettingsZoomMemory zoomMemory;
     talvera::qt::WindowManager windows(&zoomMemory);
-    talvera::qt::MessageBoxDialogs dialogs([&windows] { return windows.zoom(); });
-    talvera::shell::Program program(dialogs, &windows);
+    talvera::qt::MessageBoxDialogs dialogs([&windows] { return windows.look(); });
+    talvera::qt::Voice voice;
+    talvera::qt::SettingsPreferences preferences;
+    talvera::shell::Program program({.dialogs = dialogs,
+                                     .windows = &windows,
+                                     .speech = &voice,
+                                     .preferences = &preferences});
     program.start();
     return QApplication::exec();
 }

@@ -40,12 +40,9 @@ void showPicture(QPushButton* button, const ui::Control& control, const Scale& s
 
 class ButtonBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& scale) const override {
+    QWidget* create(const ui::Control& /*control*/, QWidget* parent) const override {
         auto* button = new PushButton(parent);
         button->setFocusPolicy(Qt::StrongFocus);
-        setColor(button, QPalette::Button, control.design().background);
-        showPicture(button, control, scale);
         return button;
     }
 
@@ -53,8 +50,9 @@ class ButtonBinding final : public KindBinding {
         qobject_cast<QPushButton*>(widget)->setText(QString::fromStdString(control.caption()));
     }
 
-    void rescale(QWidget* widget, const ui::Control& control, const Scale& scale) const override {
-        showPicture(qobject_cast<QPushButton*>(widget), control, scale);
+    void restyle(QWidget* widget, const ui::Control& control, const Look& look) const override {
+        setColor(widget, QPalette::Button, control.design().background, look.highContrast);
+        showPicture(qobject_cast<QPushButton*>(widget), control, look.scale);
     }
 
     void listen(QWidget* widget, ui::Control& control, EchoGuard& guard) const override {

@@ -10,11 +10,12 @@ namespace {
 
 class CheckBoxBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& /*scale*/) const override {
-        auto* box = new QCheckBox(parent);
-        setColor(box, QPalette::WindowText, control.design().foreground);
-        return box;
+    QWidget* create(const ui::Control& /*control*/, QWidget* parent) const override {
+        return new QCheckBox(parent);
+    }
+
+    void restyle(QWidget* widget, const ui::Control& control, const Look& look) const override {
+        setColor(widget, QPalette::WindowText, control.design().foreground, look.highContrast);
     }
 
     void showText(QWidget* widget, const ui::Control& control) const override {

@@ -37,7 +37,7 @@ QFont fontOf(const ui::Control& control, const QWidget* parent, const Scale& sca
 }
 
 void show(QWidget* widget, const KindBinding& binding, const ui::Control& control, ui::Change what,
-          const Scale& scale) {
+          const Look& look) {
     switch (what) {
         case ui::Change::Text:
             binding.showText(widget, control);
@@ -49,7 +49,7 @@ void show(QWidget* widget, const KindBinding& binding, const ui::Control& contro
             widget->setEnabled(control.enabled());
             break;
         case ui::Change::Position:
-            widget->setGeometry(binding.geometry(control, scale));
+            widget->setGeometry(binding.geometry(control, look));
             break;
         case ui::Change::Stacking:
             widget->raise();
@@ -68,11 +68,12 @@ void show(QWidget* widget, const KindBinding& binding, const ui::Control& contro
 
 }  // namespace
 
-QWidget* bindControl(ui::Control& control, QWidget* parent, const Scale& scale, EchoGuard& guard) {
+QWidget* bindControl(ui::Control& control, QWidget* parent, const Look& look, EchoGuard& guard) {
     const KindBinding& binding = bindingFor(control);
-    QWidget* widget = binding.create(control, parent, scale);
+    QWidget* widget = binding.create(control, parent);
     widget->setObjectName(QString::fromStdString(control.name()));
-    widget->setFont(fontOf(control, parent, scale));
+    widget->setFont(fontOf(control, parent, look.scale));
+    binding.restyle(widget, control, look);
     if (!control.design().tooltip.empty()) {
         widget->setToolTip(QString::fromStdString(control.design().tooltip));
     }
@@ -84,24 +85,24 @@ QWidget* bindControl(ui::Control& control, QWidget* parent, const Scale& scale, 
         for (const ui::Change what :
              {ui::Change::Text, ui::Change::Position, ui::Change::Enabled, ui::Change::Checked,
               ui::Change::Visible, ui::Change::Description}) {
-            show(widget, binding, control, what, scale);
+            show(widget, binding, control, what, look);
         }
     }
     binding.listen(widget, control, guard);
     return widget;
 }
 
-void mirror(QWidget* widget, const ui::Control& control, ui::Change what, const Scale& scale,
+void mirror(QWidget* widget, const ui::Control& control, ui::Change what, const Look& look,
             EchoGuard& guard) {
     const EchoGuard::Scope mirroring(guard);
-    show(widget, bindingFor(control), control, what, scale);
+    show(widget, bindingFor(control), control, what, look);
 }
 
-void rescale(QWidget* widget, const ui::Control& control, const Scale& scale) {
+void restyle(QWidget* widget, const ui::Control& control, const Look& look) {
     const KindBinding& binding = bindingFor(control);
-    widget->setFont(fontOf(control, widget->parentWidget(), scale));
-    widget->setGeometry(binding.geometry(control, scale));
-    binding.rescale(widget, control, scale);
+    widget->setFont(fontOf(control, widget->parentWidget(), look.scale));
+    widget->setGeometry(binding.geometry(control, look));
+    binding.restyle(widget, control, look);
 }
 
 }  // namespace talvera::qt

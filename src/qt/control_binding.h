@@ -12,13 +12,13 @@ namespace talvera::qt {
 
 // The widget of a control, in the control's current state, with its object name, already
 // feeding the user's actions into the model.
-QWidget* bindControl(ui::Control& control, QWidget* parent, const Scale& scale, EchoGuard& guard);
+QWidget* bindControl(ui::Control& control, QWidget* parent, const Look& look, EchoGuard& guard);
 
 // Shows one change of the model on the control's widget, as the binder's own write.
-void mirror(QWidget* widget, const ui::Control& control, ui::Change what, const Scale& scale,
+void mirror(QWidget* widget, const ui::Control& control, ui::Change what, const Look& look,
             EchoGuard& guard);
 
-// Fits the widget to another zoom: its place, its font and whatever its kind draws.
-void rescale(QWidget* widget, const ui::Control& control, const Scale& scale);
+// Fits the widget to another look: its place, its font, its colours and whatever its kind draws.
+void restyle(QWidget* widget, const ui::Control& control, const Look& look);
 
 }  // namespace talvera::qt

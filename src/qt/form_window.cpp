@@ -11,6 +11,7 @@
 #include "qt/fonts.h"
 #include "qt/kind_binding.h"
 #include "qt/scale.h"
+#include "qt/widget_look.h"
 #include "ui/user.h"
 #include "ui/zoom.h"
 
@@ -23,18 +24,16 @@ FormWindow::FormWindow(ui::Form& form)
     if (!form.accessibleName().empty()) {
         setAccessibleName(QString::fromStdString(form.accessibleName()));
     }
-    // What the style and the message boxes size by, at 100 % too.
-    setScaleOf(this, scale_);
+    // What the style and the message boxes size and colour by, at 100 % too.
+    setLookOf(this, look_);
 
     applyFont();
     auto* canvas = new QWidget(this);
     canvas_ = canvas;
     canvas->setObjectName(QStringLiteral("canvas"));
-    canvas->setFixedSize(scale_.toPixels(clientSize_));
+    canvas->setFixedSize(look_.scale.toPixels(clientSize_));
     canvas->setAutoFillBackground(true);
-    QPalette palette = canvas->palette();
-    palette.setColor(QPalette::Window, toQColor(form.background()));
-    canvas->setPalette(palette);
+    applyColours();
     setCentralWidget(canvas);
 
     buildMenus();
@@ -110,31 +109,53 @@ Qt::Key qtKey(ui::FormKey key) {
 // The window's font is the application's at the zoom; every control without a designed font, the
 // menus and the message boxes over the window take it from here.
 void FormWindow::applyFont() {
-    setFont(zoomedFont(QApplication::font(), scale_.percent()));
+    setFont(zoomedFont(QApplication::font(), look_.scale.percent()));
+}
+
+// The normal look is the application's own palette, untouched.
+void FormWindow::applyColours() {
+    setPalette(look_.highContrast ? highContrastPalette() : QPalette());
+    QPalette canvas = canvas_->palette();
+    canvas.setColor(QPalette::Window,
+                    toQColor(shownColor(form_ != nullptr ? form_->background() : ui::colors::face,
+                                        look_.highContrast)));
+    canvas_->setPalette(canvas);
 }
 
 QSize FormWindow::sizeAt(int percent) const {
     QSize size = Scale(percent).toPixels(clientSize_);
     if (const QWidget* bar = menuWidget()) {
-        size.rheight() += bar->sizeHint().height() * percent / scale_.percent();
+        size.rheight() += bar->sizeHint().height() * percent / look_.scale.percent();
     }
     return size;
 }
 
 void FormWindow::setZoom(int percent) {
-    if (percent == scale_.percent()) {
+    applyLook({Scale(percent), look_.highContrast});
+}
+
+void FormWindow::setHighContrast(bool on) {
+    applyLook({look_.scale, on});
+}
+
+void FormWindow::applyLook(Look look) {
+    if (look == look_) {
         return;
     }
-    scale_ = Scale(percent);
-    setScaleOf(this, scale_);
+    const bool coloursChange = look.highContrast != look_.highContrast;
+    look_ = look;
+    setLookOf(this, look_);
     // One paint at the end instead of one per widget.
     setUpdatesEnabled(false);
     applyFont();
-    canvas_->setFixedSize(scale_.toPixels(clientSize_));
+    if (coloursChange) {
+        applyColours();
+    }
+    canvas_->setFixedSize(look_.scale.toPixels(clientSize_));
     if (form_ != nullptr) {
         // In the order the controls were added, so that a container is done before what it holds.
         for (const auto& control : form_->controls()) {
-            rescale(widgets_.at(control.get()), *control, scale_);
+            restyle(widgets_.at(control.get()), *control, look_);
         }
     }
     setUpdatesEnabled(true);
@@ -236,7 +257,7 @@ void FormWindow::buildControls(QWidget* canvas) {
     for (const auto& control : form_->controls()) {
         const ui::Control* container = control->container();
         QWidget* parent = container == nullptr ? canvas : widgets_.at(container);
-        QWidget* widget = bindControl(*control, parent, scale_, guard_);
+        QWidget* widget = bindControl(*control, parent, look_, guard_);
         widgets_.emplace(control.get(), widget);
         controls_.emplace(widget, control.get());
     }
@@ -254,7 +275,7 @@ void FormWindow::applyTabOrder() {
 }
 
 void FormWindow::controlChanged(const ui::Control& control, ui::Change what) {
-    mirror(widgets_.at(&control), control, what, scale_, guard_);
+    mirror(widgets_.at(&control), control, what, look_, guard_);
 }
 
 QWidget* FormWindow::widgetFor(std::string_view controlName) const {

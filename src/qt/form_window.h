@@ -29,11 +29,14 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     QWidget* widgetFor(std::string_view controlName) const;
 
     // The zoom in percent, and the window's size at any zoom without its frame.
-    int zoom() const { return scale_.percent(); }
+    int zoom() const { return look_.scale.percent(); }
     QSize sizeAt(int percent) const;
     // Lays the window out again at another zoom: every widget keeps its place in twips, its
     // designed font and its drawing, made anew at the new size. No widget is created.
     void setZoom(int percent);
+    // Black on white with thick lines, or the program's own colours.
+    void setHighContrast(bool on);
+    bool highContrast() const { return look_.highContrast; }
 
     // Gives the keyboard focus to the first control that Tab reaches, its text selected as Tab
     // selects it, so that typing replaces the example; for a window about to be shown.
@@ -52,11 +55,13 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     void buildControls(QWidget* canvas);
     void applyTabOrder();
     void applyFont();
+    void applyColours();
+    void applyLook(Look look);
 
     ui::Form* form_;
     ui::Size clientSize_;
     QWidget* canvas_ = nullptr;
-    Scale scale_;
+    Look look_;
     EchoGuard guard_;
     // Dropped with the window, so that the focus moving away while it is taken apart finds
     // nothing of it.

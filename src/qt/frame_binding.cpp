@@ -12,11 +12,12 @@ namespace {
 // The look comes from the program's style, which draws the title on the frame's top line.
 class TitledFrameBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& /*scale*/) const override {
-        auto* box = new QGroupBox(parent);
-        setColor(box, QPalette::WindowText, control.design().foreground);
-        return box;
+    QWidget* create(const ui::Control& /*control*/, QWidget* parent) const override {
+        return new QGroupBox(parent);
+    }
+
+    void restyle(QWidget* widget, const ui::Control& control, const Look& look) const override {
+        setColor(widget, QPalette::WindowText, control.design().foreground, look.highContrast);
     }
 
     void showText(QWidget* widget, const ui::Control& control) const override {
@@ -26,27 +27,26 @@ class TitledFrameBinding final : public KindBinding {
 
 class FrameBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& scale) const override {
+    QWidget* create(const ui::Control& control, QWidget* parent) const override {
         if (control.design().border == ui::Border::None) {
             // A borderless panel must hide what lies beneath it, in the form's own colour.
             auto* panel = new QWidget(parent);
             panel->setAutoFillBackground(true);
-            setColor(panel, QPalette::Window, control.form().background());
             return panel;
         }
         auto* frame = new QFrame(parent);
         frame->setFrameShape(QFrame::StyledPanel);
         frame->setFrameShadow(control.design().border == ui::Border::Sunken ? QFrame::Sunken
                                                                             : QFrame::Plain);
-        frame->setLineWidth(scale.pixels(1));
         return frame;
     }
 
-    void rescale(QWidget* widget, const ui::Control& control, const Scale& scale) const override {
-        if (control.design().border != ui::Border::None) {
-            qobject_cast<QFrame*>(widget)->setLineWidth(scale.pixels(1));
+    void restyle(QWidget* widget, const ui::Control& control, const Look& look) const override {
+        if (control.design().border == ui::Border::None) {
+            setColor(widget, QPalette::Window, control.form().background(), look.highContrast);
+            return;
         }
+        qobject_cast<QFrame*>(widget)->setLineWidth(look.scale.pixels(look.highContrast ? 2 : 1));
     }
 };
 

@@ -20,20 +20,19 @@ class KindBinding {
     virtual ~KindBinding() = default;
 
     // A new widget for the control; the parts every kind shares (object name, font, place, state)
-    // are set afterwards by the binder.
-    virtual QWidget* create(const ui::Control& control, QWidget* parent,
-                            const Scale& scale) const = 0;
+    // and its look are set afterwards by the binder.
+    virtual QWidget* create(const ui::Control& control, QWidget* parent) const = 0;
     // Shows the control's text or caption.
     virtual void showText(QWidget* /*widget*/, const ui::Control& /*control*/) const {}
     // Shows the control's check state; only check boxes have one.
     virtual void showChecked(QWidget* /*widget*/, const ui::Control& /*control*/) const {}
     // Where the widget stands in its container.
-    virtual QRect geometry(const ui::Control& control, const Scale& scale) const {
-        return scale.toPixels(control.place());
+    virtual QRect geometry(const ui::Control& control, const Look& look) const {
+        return look.scale.toPixels(control.place());
     }
-    // Whatever else of the widget follows the zoom: borders, icons, drawings.
-    virtual void rescale(QWidget* /*widget*/, const ui::Control& /*control*/,
-                         const Scale& /*scale*/) const {}
+    // Whatever else of the widget follows the window's look: colours, borders, icons, drawings.
+    virtual void restyle(QWidget* /*widget*/, const ui::Control& /*control*/,
+                         const Look& /*look*/) const {}
     // Feeds what the user does to the widget back into the model. The guard tells the binder's
     // own writes apart.
     virtual void listen(QWidget* /*widget*/, ui::Control& /*control*/, EchoGuard& /*guard*/) const {

@@ -9,11 +9,9 @@ namespace {
 
 class LabelBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& /*scale*/) const override {
+    QWidget* create(const ui::Control& control, QWidget* parent) const override {
         auto* label = new QLabel(parent);
         label->setAlignment(toQtAlignment(control.design().alignment));
-        setColor(label, QPalette::WindowText, control.design().foreground);
         return label;
     }
 
@@ -24,10 +22,11 @@ class LabelBinding final : public KindBinding {
     // Text does not grow exactly in step with the twips, since the glyphs are hinted at each
     // size; a left-aligned caption that would be cut at its right end gets the room it needs, as
     // it has at 100 %, where nothing changes.
-    void rescale(QWidget* widget, const ui::Control& /*control*/,
-                 const Scale& scale) const override {
+    void restyle(QWidget* widget, const ui::Control& control, const Look& look) const override {
+        setColor(widget, QPalette::WindowText, control.design().foreground, look.highContrast);
         auto* label = qobject_cast<QLabel*>(widget);
-        if (scale.percent() == ui::zoom::normal || !label->alignment().testFlag(Qt::AlignLeft) ||
+        if (look.scale.percent() == ui::zoom::normal ||
+            !label->alignment().testFlag(Qt::AlignLeft) ||
             label->text().contains(QLatin1Char('\n'))) {
             return;
         }

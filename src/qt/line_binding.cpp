@@ -9,18 +9,25 @@ namespace {
 
 class LineBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& /*scale*/) const override {
+    QWidget* create(const ui::Control& /*control*/, QWidget* parent) const override {
         auto* line = new QWidget(parent);
         line->setAutoFillBackground(true);
-        setColor(line, QPalette::Window, control.design().foreground.value_or(ui::colors::black));
         return line;
     }
 
+    // In high contrast every line is black and thicker, fraction bars among them.
+    void restyle(QWidget* widget, const ui::Control& control, const Look& look) const override {
+        setColor(widget, QPalette::Window,
+                 look.highContrast ? ui::colors::black
+                                   : control.design().foreground.value_or(ui::colors::black));
+    }
+
     // A line is drawn as a thin filled strip around its segment.
-    QRect geometry(const ui::Control& control, const Scale& scale) const override {
+    QRect geometry(const ui::Control& control, const Look& look) const override {
+        const Scale& scale = look.scale;
         const ui::Rect place = control.place();
-        const int width = scale.pixels(std::max(1, control.design().lineWidth));
+        const int designed = std::max(1, control.design().lineWidth);
+        const int width = scale.pixels(look.highContrast ? std::max(3, 2 * designed) : designed);
         const QPoint from(scale.toPixels(place.left), scale.toPixels(place.top));
         const QPoint to(scale.toPixels(place.left + place.width),
                         scale.toPixels(place.top + place.height));

@@ -5,6 +5,7 @@
 
 #include "qt/fonts.h"
 #include "qt/scale.h"
+#include "qt/widget_look.h"
 #include "ui/zoom.h"
 
 namespace talvera::qt {
@@ -15,11 +16,11 @@ QString toQString(std::string_view text) {
 }
 }  // namespace
 
-Scale MessageBoxDialogs::scaleFor(const QWidget* parent) const {
+Look MessageBoxDialogs::lookFor(const QWidget* parent) const {
     if (parent != nullptr) {
-        return scaleOf(parent);
+        return lookOf(parent);
     }
-    return Scale(zoom_ ? zoom_() : ui::zoom::normal);
+    return look_ ? look_() : Look{};
 }
 
 void MessageBoxDialogs::inform(std::string_view text, std::string_view title,
@@ -30,10 +31,13 @@ void MessageBoxDialogs::inform(std::string_view text, std::string_view title,
     box.setAttribute(Qt::WA_WindowPropagation);
     // Text, button and icon grow with the zoom, as the pages do: the font here, the rest through
     // the program's style, which reads the zoom off the box.
-    const Scale scale = scaleFor(parent);
-    setScaleOf(&box, scale);
+    const Look look = lookFor(parent);
+    setLookOf(&box, look);
+    if (look.highContrast && parent == nullptr) {
+        box.setPalette(highContrastPalette());
+    }
     // From the program's own font: the box has already inherited the parent's zoomed one.
-    box.setFont(zoomedFont(QApplication::font(&box), scale.percent()));
+    box.setFont(zoomedFont(QApplication::font(&box), look.scale.percent()));
     box.setWindowTitle(toQString(title));
     box.setText(toQString(text));
     box.setIcon(icon == ui::MessageIcon::Information ? QMessageBox::Information

@@ -15,14 +15,14 @@ namespace talvera::qt {
 // box takes the zoom that `zoom` gives (the program's chosen one), or 100 % without it.
 class MessageBoxDialogs : public ui::Dialogs {
   public:
-    explicit MessageBoxDialogs(std::function<int()> zoom = nullptr) : zoom_(std::move(zoom)) {}
+    explicit MessageBoxDialogs(std::function<Look()> look = nullptr) : look_(std::move(look)) {}
 
     void inform(std::string_view text, std::string_view title, ui::MessageIcon icon) override;
 
   private:
-    Scale scaleFor(const QWidget* parent) const;
+    Look lookFor(const QWidget* parent) const;
 
-    std::function<int()> zoom_;
+    std::function<Look()> look_;
 };
 
 }  // namespace talvera::qt

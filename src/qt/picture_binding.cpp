@@ -7,15 +7,13 @@ namespace {
 
 class PictureBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& scale) const override {
+    QWidget* create(const ui::Control& control, QWidget* parent) const override {
         return new PictureWidget(control.design().picture, Scale().toPixels(control.place()).size(),
-                                 scale.factor(), parent);
+                                 1.0, parent);
     }
 
-    void rescale(QWidget* widget, const ui::Control& /*control*/,
-                 const Scale& scale) const override {
-        dynamic_cast<PictureWidget&>(*widget).setZoom(scale.factor());
+    void restyle(QWidget* widget, const ui::Control& /*control*/, const Look& look) const override {
+        dynamic_cast<PictureWidget&>(*widget).setZoom(look.scale.factor());
     }
 
     // A description set in the model wins; otherwise a text picture reads as its own text.

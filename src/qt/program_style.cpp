@@ -27,21 +27,43 @@ int focusWidth(const QStyleOption& option) {
     return std::max(2, option.fontMetrics.height() / 8);
 }
 
-void drawFocusFrame(const QStyleOption& option, QPainter* painter) {
-    const int width = focusWidth(option);
+// A frame of that width and colour just inside the rectangle.
+void drawFrame(QPainter* painter, const QRect& rect, int width, const QColor& color) {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(QPen(focusColor, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->setPen(QPen(color, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->setBrush(Qt::NoBrush);
     const int inset = width / 2;
-    painter->drawRect(option.rect.adjusted(inset, inset, -inset - (width % 2 == 0 ? 0 : 1),
-                                           -inset - (width % 2 == 0 ? 0 : 1)));
+    const int odd = width % 2 == 0 ? 0 : 1;
+    painter->drawRect(rect.adjusted(inset, inset, -inset - odd, -inset - odd));
     painter->restore();
+}
+
+bool highContrast(const QWidget* widget) {
+    return lookOf(widget).highContrast;
+}
+
+// In high contrast the focus frame is twice as thick and yellow within black, so that it stands
+// out from the black outlines that every box and button has there.
+void drawFocusFrame(const QStyleOption& option, QPainter* painter, const QWidget* widget) {
+    const int width = focusWidth(option);
+    if (!highContrast(widget)) {
+        drawFrame(painter, option.rect, width, focusColor);
+        return;
+    }
+    drawFrame(painter, option.rect, 2 * width, focusColor);
+    drawFrame(painter, option.rect.adjusted(width / 2, width / 2, -width / 2, -width / 2), width,
+              QColor(255, 215, 0));
 }
 
 // A length designed in pixels, at the window's zoom, never below one.
 int zoomed(int designed, const QWidget* widget) {
-    return scaleOf(widget).pixels(designed);
+    return lookOf(widget).scale.pixels(designed);
+}
+
+// The strong outline of a box, a button or a check box in high contrast.
+int outline(const QWidget* widget) {
+    return zoomed(2, widget);
 }
 
 // A titled frame's parts: its line starts half the title's height down, and the title sits on it
@@ -60,8 +82,25 @@ TitledFrame titledFrame(const QStyleOptionGroupBox& option, const QWidget* widge
     return {
         .frame = option.rect.adjusted(0, height / 2, 0, 0),
         .title = QRect(option.rect.left() + zoomed(8, widget), option.rect.top(), width, height),
-        .line = zoomed(1, widget),
+        .line = zoomed(highContrast(widget) ? 2 : 1, widget),
         .gap = gap};
+}
+
+// A white square in a strong black outline, with a black tick when it is ticked.
+void drawCheckBox(const QStyleOption& option, QPainter* painter, int width) {
+    painter->fillRect(option.rect, Qt::white);
+    drawFrame(painter, option.rect, width, Qt::black);
+    if (!option.state.testFlag(QStyle::State_On)) {
+        return;
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF r =
+        QRectF(option.rect).adjusted(2.0 * width, 2.0 * width, -2.0 * width, -2.0 * width);
+    painter->drawPolyline(QPolygonF{
+        {r.left(), r.center().y()}, {r.left() + r.width() / 3, r.bottom()}, {r.right(), r.top()}});
+    painter->restore();
 }
 
 }  // namespace
@@ -113,7 +152,7 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
     // The line stops either side of the title.
     painter->setClipRegion(QRegion(box->rect).subtracted(QRegion(parts.title)));
     painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(QPen(frameColor, parts.line));
+    painter->setPen(QPen(highContrast(widget) ? Qt::black : frameColor, parts.line));
     painter->setBrush(Qt::NoBrush);
     const qreal half = parts.line / 2.0;
     painter->drawRoundedRect(QRectF(parts.frame).adjusted(half, half, -half, -half),
@@ -146,14 +185,38 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     switch (element) {
         case PE_FrameFocusRect:
             // Buttons and check boxes ask for this whenever they have the focus.
-            drawFocusFrame(*option, painter);
+            drawFocusFrame(*option, painter, widget);
             return;
         case PE_FrameLineEdit:
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            if (highContrast(widget)) {
+                drawFrame(painter, option->rect, outline(widget), Qt::black);
+            } else {
+                QProxyStyle::drawPrimitive(element, option, painter, widget);
+            }
             if (option->state.testFlag(State_HasFocus)) {
-                drawFocusFrame(*option, painter);
+                drawFocusFrame(*option, painter, widget);
             }
             return;
+        case PE_Frame:
+            if (highContrast(widget)) {
+                drawFrame(painter, option->rect, outline(widget), Qt::black);
+                return;
+            }
+            break;
+        case PE_PanelButtonCommand:
+            if (highContrast(widget)) {
+                const bool down = option->state.testFlag(State_Sunken);
+                painter->fillRect(option->rect, down ? QColor(0xd0, 0xd0, 0xd0) : Qt::white);
+                drawFrame(painter, option->rect, outline(widget), Qt::black);
+                return;
+            }
+            break;
+        case PE_IndicatorCheckBox:
+            if (highContrast(widget)) {
+                drawCheckBox(*option, painter, outline(widget));
+                return;
+            }
+            break;
         default:
             break;
     }

@@ -4,20 +4,20 @@ namespace talvera::qt {
 
 namespace {
 
-// A window's zoom, kept as a child of the window so that it goes with it.
-class WindowScale : public QObject {
+// A window's look, kept as a child of the window so that it goes with it.
+class WindowLook : public QObject {
   public:
-    WindowScale(QWidget* window, Scale scale) : QObject(window), scale_(scale) {}
-    Scale scale() const { return scale_; }
-    void setScale(Scale scale) { scale_ = scale; }
+    WindowLook(QWidget* window, Look look) : QObject(window), look_(look) {}
+    Look look() const { return look_; }
+    void setLook(Look look) { look_ = look; }
 
   private:
-    Scale scale_;
+    Look look_;
 };
 
-WindowScale* windowScale(const QWidget* window) {
+WindowLook* windowLook(const QWidget* window) {
     for (QObject* child : window->children()) {
-        if (auto* found = dynamic_cast<WindowScale*>(child)) {
+        if (auto* found = dynamic_cast<WindowLook*>(child)) {
             return found;
         }
     }
@@ -26,19 +26,19 @@ WindowScale* windowScale(const QWidget* window) {
 
 }  // namespace
 
-Scale scaleOf(const QWidget* widget) {
+Look lookOf(const QWidget* widget) {
     if (widget == nullptr) {
-        return Scale();
+        return {};
     }
-    const WindowScale* found = windowScale(widget->window());
-    return found != nullptr ? found->scale() : Scale();
+    const WindowLook* found = windowLook(widget->window());
+    return found != nullptr ? found->look() : Look{};
 }
 
-void setScaleOf(QWidget* window, Scale scale) {
-    if (WindowScale* found = windowScale(window)) {
-        found->setScale(scale);
+void setLookOf(QWidget* window, Look look) {
+    if (WindowLook* found = windowLook(window)) {
+        found->setLook(look);
     } else {
-        new WindowScale(window, scale);
+        new WindowLook(window, look);
     }
 }
 

@@ -52,10 +52,17 @@ class Scale {
     int percent_;
 };
 
-// The zoom that the window holding the widget is laid out at: the program's windows and message
-// boxes carry theirs; any other window is at 100 %.
-Scale scaleOf(const QWidget* widget);
-// Gives a window its zoom, for whatever is drawn in it that sizes itself by the zoom.
-void setScaleOf(QWidget* window, Scale scale);
+// How a window is drawn: at a zoom, and in the program's own colours or in high contrast.
+struct Look {
+    Scale scale = Scale();
+    bool highContrast = false;
+    friend bool operator==(const Look&, const Look&) = default;
+};
+
+// The look of the window that holds the widget: the program's windows and message boxes carry
+// theirs; any other window is at 100 % in the program's own colours.
+Look lookOf(const QWidget* widget);
+// Gives a window its look, for whatever is drawn in it that sizes or colours itself by it.
+void setLookOf(QWidget* window, Look look);
 
 }  // namespace talvera::qt

@@ -20,8 +20,7 @@ void showTextOf(QLineEdit* edit, const ui::Control& control) {
 
 class TextBoxBinding final : public KindBinding {
   public:
-    QWidget* create(const ui::Control& control, QWidget* parent,
-                    const Scale& /*scale*/) const override {
+    QWidget* create(const ui::Control& control, QWidget* parent) const override {
         const ui::ControlDesign& design = control.design();
         auto* edit = new LineEdit(parent);
         edit->setReadOnly(design.readOnly);

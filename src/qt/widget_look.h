@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
 #include <optional>
@@ -22,11 +23,46 @@ inline Qt::Alignment toQtAlignment(ui::Alignment alignment) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+// A designed colour as the look shows it: in high contrast the light faces turn white and the
+// program's blue and red darken until they stand out against white as black text does.
+inline ui::Color shownColor(const ui::Color& color, bool highContrast) {
+    if (!highContrast) {
+        return color;
+    }
+    if (color == ui::colors::blue) {
+        return {0, 0, 128};
+    }
+    if (color == ui::colors::red) {
+        return {160, 0, 0};
+    }
+    if (color == ui::colors::grey || color == ui::colors::face) {
+        return ui::colors::white;
+    }
+    return color;
+}
+
+// Black on white, which stays legible in a bright room and under a projector; the selection is
+// dark blue, so that it is still told from the text.
+inline QPalette highContrastPalette() {
+    QPalette palette = QGuiApplication::palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button,
+                            QPalette::AlternateBase, QPalette::ToolTipBase}) {
+        palette.setColor(role, Qt::white);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::ToolTipText, QPalette::PlaceholderText}) {
+        palette.setColor(role, Qt::black);
+    }
+    palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    return palette;
+}
+
 inline void setColor(QWidget* widget, QPalette::ColorRole role,
-                     const std::optional<ui::Color>& color) {
+                     const std::optional<ui::Color>& color, bool highContrast = false) {
     if (color) {
         QPalette palette = widget->palette();
-        palette.setColor(role, toQColor(*color));
+        palette.setColor(role, toQColor(shownColor(*color, highContrast)));
         widget->setPalette(palette);
     }
 }

@@ -35,6 +35,7 @@ void WindowManager::formOpened(ui::Form& form) {
     if (form.menuBar().empty()) {
         addZoomKeys(window);
     }
+    window->setHighContrast(highContrast_);
     window->setZoom(fittingZoom(window, zoom_));
     window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -83,6 +84,15 @@ void WindowManager::changeZoom(ui::zoom::Step step) {
         case ui::zoom::Step::Normal:
             zoomToNormal();
             break;
+    }
+}
+
+void WindowManager::setHighContrast(bool on) {
+    highContrast_ = on;
+    for (const auto& [form, window] : windows_) {
+        if (window) {
+            window->setHighContrast(on);
+        }
     }
 }
 

@@ -26,9 +26,13 @@ class WindowManager : public ui::WindowObserver {
     void formClosing(ui::Form& form) override;
     void programEnded() override;
     void changeZoom(ui::zoom::Step step) override;
+    void setHighContrast(bool on) override;
 
     // The zoom the user chose; each window shows at it or at the largest step that fits.
     int zoom() const { return zoom_; }
+    // The look that a window of the program takes when it opens: the message boxes take it when
+    // no window of the program is active.
+    Look look() const { return {Scale(zoom_), highContrast_}; }
     void zoomIn();
     void zoomOut();
     void zoomToNormal();
@@ -44,6 +48,7 @@ class WindowManager : public ui::WindowObserver {
 
     ZoomMemory* memory_;
     int zoom_;
+    bool highContrast_ = false;
     std::map<const ui::Form*, QPointer<FormWindow>> windows_;
 };
 

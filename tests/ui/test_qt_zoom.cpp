@@ -160,7 +160,7 @@ class QtZoomTest : public QObject {
         SeenBox seen;
         closeNextModal(seen);
         talvera::qt::MessageBoxDialogs([programZoom] {
-            return programZoom;
+            return talvera::qt::Look{.scale = talvera::qt::Scale(programZoom)};
         }).inform("Texto.", "TALVERA", talvera::ui::MessageIcon::Information);
         QCOMPARE(seen.points, normal.points * expected / 100);
         QCOMPARE(seen.iconWidth, (normal.iconWidth * expected + 50) / 100);
