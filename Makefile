@@ -11,7 +11,7 @@ FUZZ_TARGETS   := number_reading decimal_arithmetic to_fraction pages
 COVERAGE_BUILD_DIR ?= build-coverage
 
 .PHONY: all deps build build-asan run test test-normal test-asan fuzz coverage bench lint format screenshots clean
-.PHONY: deb test-package test-package-if-fresh atspi
+.PHONY: deb test-package test-package-if-fresh atspi speech
 
 all: build
 
@@ -83,6 +83,11 @@ screenshots: build
 atspi: build
 	./scripts/install-deps.sh --atspi
 	./tools/atspi-probe.sh $(BUILD_DIR)
+
+# Reading aloud for real: a private speech-dispatcher with espeak-ng takes a Portuguese sentence
+# from the program's voice, in the voice of Portugal.
+speech: build
+	./tools/speech-probe.sh $(BUILD_DIR)
 
 # The Debian package, in dist/; `sudo apt install ./dist/talvera_*.deb` installs it.
 deb:
