@@ -1,7 +1,6 @@
 #include "driver.h"
 
 #include <map>
-#include <optional>
 
 #include "ui/user.h"
 #include "ui/zoom.h"
@@ -104,22 +103,14 @@ void Driver::focus(std::string_view form, std::string_view name) {
     settle();
 }
 
-namespace {
-
-// The keys that a window acts on wherever its focus is.
-std::optional<ui::FormKey> formKey(std::string_view key) {
-    static const std::map<std::string_view, ui::FormKey> keys{{"Left", ui::FormKey::Left},
-                                                              {"Right", ui::FormKey::Right},
-                                                              {"PageUp", ui::FormKey::PageUp},
-                                                              {"PageDown", ui::FormKey::PageDown},
-                                                              {"Escape", ui::FormKey::Escape}};
-    const auto found = keys.find(key);
-    return found == keys.end() ? std::nullopt : std::optional(found->second);
-}
-
-}  // namespace
-
 void Driver::press(std::string_view form, std::string_view name, std::string_view key) {
+    // The keys that a window acts on wherever its focus is.
+    static const std::map<std::string_view, ui::FormKey> formKeys{
+        {"Left", ui::FormKey::Left},
+        {"Right", ui::FormKey::Right},
+        {"PageUp", ui::FormKey::PageUp},
+        {"PageDown", ui::FormKey::PageDown},
+        {"Escape", ui::FormKey::Escape}};
     ui::Control& target = control(form, name);
     if (!ui::user::focus(target)) {
         return;
@@ -128,8 +119,8 @@ void Driver::press(std::string_view form, std::string_view name, std::string_vie
         ui::user::pressEnter(target);
     } else if (key == "space") {
         ui::user::click(target);
-    } else if (const auto windowKey = formKey(key)) {
-        ui::user::pressKey(openForm(form), *windowKey);
+    } else if (formKeys.contains(key)) {
+        ui::user::pressKey(openForm(form), formKeys.at(key));
     } else {
         throw ScenarioError("no key named " + std::string(key));
     }

@@ -41,6 +41,10 @@ class Driver {
     virtual bool ticked(std::string_view form, std::string_view name);
     virtual bool open(std::string_view form);
     bool ended() const;
+    // Whether the window has a control of that name; both drivers see the same forms.
+    bool has(std::string_view form, std::string_view name) const {
+        return openForm(form).find(name) != nullptr;
+    }
 
     // The keyboard: moving the focus to a control, and a key pressed on it (Return, Enter,
     // space, or one of the keys a window acts on: Left, Right, PageUp, PageDown, Escape); the

@@ -16,14 +16,6 @@
 
 namespace {
 
-std::string readFile(const std::string& path, bool& ok) {
-    std::ifstream in(path, std::ios::binary);
-    ok = static_cast<bool>(in);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
-}
-
 // A modal window would wait for a person who never comes: close it and fail instead.
 void startModalWatchdog(QApplication& app, bool& strayModal) {
     auto* watchdog = new QTimer(&app);
@@ -70,16 +62,17 @@ int main(int argc, char* argv[]) {
     int passed = 0;
     int failed = 0;
     for (const std::string& file : files) {
-        bool readable = false;
-        const std::string contents = readFile(file, readable);
-        bool ok = readable;
-        if (!readable) {
-            std::cout << file << ":0: expected a readable scenario file, found none\n";
-        } else {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream contents;
+        contents << in.rdbuf();
+        bool ok = !in.fail();
+        if (ok) {
             const auto driver = widgets ? talvera::scenarios::makeWidgetDriver()
                                         : talvera::scenarios::makeModelDriver();
-            ok = talvera::scenarios::runScenario(talvera::scenarios::parseScenario(file, contents),
-                                                 *driver, std::cout);
+            ok = talvera::scenarios::runScenario(
+                talvera::scenarios::parseScenario(file, contents.str()), *driver, std::cout);
+        } else {
+            std::cout << file << ":0: expected a readable scenario file, found none\n";
         }
         ok = ok && !strayModal;
         ++(ok ? passed : failed);

@@ -30,11 +30,7 @@ class Run {
         }
         driver_.start();
         for (const Step& step : scenario_.steps) {
-            try {
-                execute(step);
-            } catch (const ScenarioError& error) {
-                fail(step, error.what());
-            }
+            execute(step);
         }
         const int lastLine = scenario_.steps.empty() ? 0 : scenario_.steps.back().line;
         expectNoMessages(Step{lastLine, {"end of file"}});
@@ -46,50 +42,90 @@ class Run {
 
     void execute(const Step& step) {
         const Words& w = step.words;
-        const std::string& verb = w[0];
-        if (verb == "window") {
-            arity(step, 2);
-            window_ = w[1];
-        } else if (verb == "message" || verb == "message-plain") {
-            arity(step, 2);
-            expectMessage(step, w[1], verb == "message");
-        } else if (verb == "expect") {
-            expect(step);
-        } else {
-            action(step);
+        try {
+            if (w[0] == "window" || w[0] == "message" || w[0] == "message-plain") {
+                arity(step, 2);
+                if (w[0] == "window") {
+                    window_ = w[1];
+                } else {
+                    expectMessage(step, w[1], w[0] == "message");
+                }
+            } else if (w[0] == "terms") {
+                terms(step);
+            } else if (w[0] == "expect") {
+                expect(step);
+            } else {
+                action(step);
+            }
+        } catch (const ScenarioError& error) {
+            fail(step, error.what());
         }
     }
 
+    // Each action first wants every message box before it matched.
     void action(const Step& step) {
-        const Words& w = step.words;
-        const std::string& verb = w[0];
-        static const std::map<std::string, std::size_t, std::less<>> arities{
-            {"start", 1},         {"menu", 2},  {"type", 3},
-            {"type-repeated", 4}, {"click", 2}, {"close", 1}};
-        if (keyboard(step)) {
+        using Act = void (*)(Run&, const Words&);
+        static const std::map<std::string, std::pair<std::size_t, Act>, std::less<>> actions{
+            {"start",
+             {1,
+              [](Run& r, const Words&) {
+                  r.window_ = "Form3";
+                  r.driver_.start();
+              }}},
+            {"menu", {2, [](Run& r, const Words& w) { r.driver_.chooseMenu(r.window_, w[1]); }}},
+            {"type", {3, [](Run& r, const Words& w) { r.driver_.type(r.window_, w[1], w[2]); }}},
+            {"type-repeated", {4, [](Run& r, const Words& w) { r.typeRepeated(w); }}},
+            {"click", {2, [](Run& r, const Words& w) { r.driver_.click(r.window_, w[1]); }}},
+            {"close", {1, [](Run& r, const Words&) { r.driver_.close(r.window_); }}},
+            {"focus", {2, [](Run& r, const Words& w) { r.driver_.focus(r.window_, w[1]); }}},
+            {"key", {3, [](Run& r, const Words& w) { r.driver_.press(r.window_, w[1], w[2]); }}},
+            {"zoom", {2, [](Run& r, const Words& w) { r.driver_.zoom(r.window_, w[1]); }}}};
+        const auto known = actions.find(step.words[0]);
+        if (known == actions.end()) {
+            throw ScenarioError("unknown line " + quoted(step.words[0]));
+        }
+        if (step.words[0] == "click" && each(step, 1)) {
             return;
         }
-        const auto known = arities.find(verb);
-        if (known == arities.end()) {
-            throw ScenarioError("unknown line " + quoted(verb));
-        }
-        arity(step, known->second);
+        arity(step, known->second.first);
         expectNoMessages(step);
-        if (verb == "start") {
-            window_ = "Form3";
-            driver_.start();
-        } else if (verb == "menu") {
-            driver_.chooseMenu(window_, w[1]);
-        } else if (verb == "type") {
-            driver_.type(window_, w[1], w[2]);
-        } else if (verb == "type-repeated") {
-            driver_.type(window_, w[1], repeated(w[2], w[3]));
-        } else if (verb == "click") {
-            driver_.click(window_, w[1]);
-        } else {
-            driver_.close(window_);
+        known->second.second(*this, step.words);
+    }
+
+    // A line that names several controls where its verb takes one stands for one line for each
+    // control, in order. False for a line of one control.
+    bool each(const Step& step, std::size_t namedAt) {
+        if (step.words.size() <= namedAt + 1) {
+            return false;
+        }
+        for (std::size_t i = namedAt; i < step.words.size(); ++i) {
+            Words one = step.words;
+            one.resize(namedAt);
+            one.push_back(step.words[i]);
+            execute(Step{step.line, one});
+        }
+        return true;
+    }
+
+    // terms TASK N1 D1 [N2 D2]: one "type" line for each term, into TASK's boxes N1, D1, N2 and
+    // D2; a fraction standing alone may have boxes N and D instead.
+    void terms(const Step& step) {
+        const Words& w = step.words;
+        if (w.size() != 4 && w.size() != 6) {
+            throw ScenarioError("\"terms\" takes a task and 2 or 4 terms");
+        }
+        const bool numbered = driver_.has(window_, w[1] + "N1");
+        if (!numbered && (w.size() == 6 || !driver_.has(window_, w[1] + "N"))) {
+            throw ScenarioError(window_ + " has no boxes " + w[1] + "N1" +
+                                (w.size() == 6 ? "" : " or " + w[1] + "N"));
+        }
+        for (std::size_t i = 2; i < w.size(); ++i) {
+            const std::string number = numbered ? std::to_string(i / 2) : "";
+            execute(Step{step.line, {"type", w[1] + (i % 2 == 0 ? "N" : "D") + number, w[i]}});
         }
     }
+
+    void typeRepeated(const Words& w) { driver_.type(window_, w[1], repeated(w[2], w[3])); }
 
     // TEXT written COUNT times over, for long texts a line could not hold.
     static std::string repeated(const std::string& text, const std::string& count) {
@@ -108,24 +144,32 @@ class Run {
 
     void expect(const Step& step) {
         const Words& w = step.words;
-        if (w.size() < 2) {
-            throw ScenarioError("expect what?");
-        }
-        const std::string& what = w[1];
+        const std::string what = w.size() < 2 ? "" : w[1];
         if (what == "text" || what == "caption") {
             arity(step, 4);
             const std::string found =
                 what == "text" ? driver_.text(window_, w[2]) : driver_.caption(window_, w[2]);
             check(step, what + " of " + w[2] + " " + quoted(w[3]), found == w[3], quoted(found));
-        } else if (what == "focused") {
-            expectFocused(step);
+        } else if (what == "fraction") {
+            arity(step, 5);
+            const std::string found =
+                driver_.text(window_, w[2]) + '/' + driver_.text(window_, w[3]);
+            check(step, "the fraction " + w[2] + '/' + w[3] + " " + quoted(w[4]), found == w[4],
+                  quoted(found));
         } else if (what == "text-repeated") {
             arity(step, 5);
             const std::string found = driver_.text(window_, w[2]);
             check(step, "text of " + w[2] + " " + quoted(w[3]) + " " + w[4] + " times",
                   found == repeated(w[3], w[4]), std::to_string(found.size()) + " bytes");
+        } else if (what == "focused") {
+            arity(step, 3);
+            const std::string found = driver_.focused(window_);
+            check(step, "the focus on " + w[2], found == w[2],
+                  found.empty() ? "no focus" : "it on " + found);
         } else if (what == "zoom") {
-            expectZoom(step);
+            arity(step, 3);
+            const std::string found = std::to_string(driver_.zoomOf(window_));
+            check(step, "the zoom at " + w[2] + " %", found == w[2], found + " %");
         } else if (what == "ended") {
             arity(step, 2);
             check(step, "the program to have ended", driver_.ended(), "it still runs");
@@ -136,40 +180,6 @@ class Run {
         } else {
             flag(step, what);
         }
-    }
-
-    // focus NAME; key NAME KEY; zoom in|out|normal. False for a verb that is not the keyboard's.
-    bool keyboard(const Step& step) {
-        const Words& w = step.words;
-        if (w[0] == "focus") {
-            arity(step, 2);
-            expectNoMessages(step);
-            driver_.focus(window_, w[1]);
-        } else if (w[0] == "zoom") {
-            arity(step, 2);
-            expectNoMessages(step);
-            driver_.zoom(window_, w[1]);
-        } else if (w[0] == "key") {
-            arity(step, 3);
-            expectNoMessages(step);
-            driver_.press(window_, w[1], w[2]);
-        } else {
-            return false;
-        }
-        return true;
-    }
-
-    void expectFocused(const Step& step) {
-        arity(step, 3);
-        const std::string found = driver_.focused(window_);
-        check(step, "the focus on " + step.words[2], found == step.words[2],
-              found.empty() ? "no focus" : "it on " + found);
-    }
-
-    void expectZoom(const Step& step) {
-        arity(step, 3);
-        const std::string found = std::to_string(driver_.zoomOf(window_));
-        check(step, "the zoom at " + step.words[2] + " %", found == step.words[2], found + " %");
     }
 
     void flag(const Step& step, const std::string& what) {
@@ -188,7 +198,11 @@ class Run {
         };
         const auto known = flags.find(what);
         if (known == flags.end()) {
-            throw ScenarioError("unknown expectation " + quoted(what));
+            throw ScenarioError(what.empty() ? "expect what?"
+                                             : "unknown expectation " + quoted(what));
+        }
+        if (each(step, 2)) {
+            return;
         }
         arity(step, 3);
         const std::string& name = step.words[2];

@@ -6,47 +6,34 @@ namespace talvera::scenarios {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
+constexpr const char* blanks = " \t\r";
 
 // Splits a line into words; a word in double quotes may hold blanks or be empty, with a
 // backslash escaping a quote or a backslash. Returns false on an unterminated quote.
 bool splitWords(const std::string& line, std::vector<std::string>& words) {
-    std::size_t i = 0;
-    while (true) {
-        while (i < line.size() && isBlank(line[i])) {
-            ++i;
-        }
-        if (i >= line.size() || line[i] == '#') {
-            return true;
+    for (std::size_t i = line.find_first_not_of(blanks); i != std::string::npos && line[i] != '#';
+         i = line.find_first_not_of(blanks, i)) {
+        if (line[i] != '"') {
+            const std::size_t end = line.find_first_of(blanks, i);
+            words.push_back(line.substr(i, end - i));
+            i = end;
+            continue;
         }
         std::string word;
-        if (line[i] == '"') {
-            ++i;
-            bool closed = false;
-            while (i < line.size()) {
-                const char c = line[i++];
-                if (c == '"') {
-                    closed = true;
-                    break;
-                }
-                if (c == '\\' && i < line.size() && (line[i] == '"' || line[i] == '\\')) {
-                    word.push_back(line[i++]);
-                } else {
-                    word.push_back(c);
-                }
+        for (++i; i < line.size() && line[i] != '"'; ++i) {
+            if (line[i] == '\\' && i + 1 < line.size() &&
+                (line[i + 1] == '"' || line[i + 1] == '\\')) {
+                ++i;
             }
-            if (!closed) {
-                return false;
-            }
-        } else {
-            while (i < line.size() && !isBlank(line[i])) {
-                word.push_back(line[i++]);
-            }
+            word.push_back(line[i]);
+        }
+        if (i == line.size()) {
+            return false;
         }
         words.push_back(std::move(word));
+        ++i;
     }
+    return true;
 }
 
 }  // namespace
