@@ -8,9 +8,11 @@
 #include <QTest>
 #include <string_view>
 
+#include "qt/accessibility.h"
 #include "qt/window_manager.h"
 #include "shell/program.h"
 #include "ui/silent_dialogs.h"
+#include "ui/user.h"
 
 using talvera::shell::PageId;
 
@@ -135,6 +137,15 @@ class AccessibleReadingTest : public QObject {
         for (const QString& paragraph : paragraphs) {
             QVERIFY2(description.contains(paragraph), qPrintable(paragraph));
         }
+        // Turned to, the page is announced as it reads.
+        auto& form = *program.form(PageId::Instructions);
+        for (int page = 1; page < number; ++page) {
+            talvera::ui::user::click(form.control("SetaD"));
+        }
+        const auto* note = window->findChild<talvera::qt::Announcer*>()->findChild<QWidget*>();
+        QCOMPARE(note->accessibleName(), number == 1 ? QString()
+                                                     : reading->text(QAccessible::Name) + ". " +
+                                                           reading->text(QAccessible::Description));
     }
 };
 

@@ -15,8 +15,13 @@ void Driver::stop() {
 void Driver::start() {
     stop();
     dialogs_.messages.clear();
-    zoom_ = ui::zoom::normal;
-    program_ = std::make_unique<shell::Program>(dialogs_, windowObserver());
+    speech_.said.clear();
+    view_.zoom = ui::zoom::normal;
+    preferences_ = std::make_unique<ui::RunPreferences>();
+    program_ = std::make_unique<shell::Program>(shell::Services{.dialogs = dialogs_,
+                                                                .windows = windowObserver(),
+                                                                .speech = &speech_,
+                                                                .preferences = preferences_.get()});
     program_->start();
     settle();
 }
@@ -135,20 +140,54 @@ std::string Driver::focused(std::string_view form) {
 // The model has no screen: every step fits.
 void Driver::zoom(std::string_view form, std::string_view how) {
     openForm(form);
-    if (how == "in") {
-        zoom_ = ui::zoom::larger(zoom_);
-    } else if (how == "out") {
-        zoom_ = ui::zoom::smaller(zoom_);
-    } else if (how == "normal") {
-        zoom_ = ui::zoom::normal;
-    } else {
+    static const std::map<std::string_view, ui::zoom::Step> steps{
+        {"in", ui::zoom::Step::In},
+        {"out", ui::zoom::Step::Out},
+        {"normal", ui::zoom::Step::Normal}};
+    const auto known = steps.find(how);
+    if (known == steps.end()) {
         throw ScenarioError("zoom in, out or normal, not " + std::string(how));
     }
+    program_->zoom(known->second);
 }
 
 int Driver::zoomOf(std::string_view form) {
     openForm(form);
-    return zoom_;
+    return view_.zoom;
+}
+
+std::string Driver::description(std::string_view form, std::string_view name) {
+    return control(form, name).description();
+}
+
+std::string Driver::announced(std::string_view form) {
+    return openForm(form).lastAnnouncement();
+}
+
+ui::MenuItem& Driver::menuItem(std::string_view form, std::string_view caption) const {
+    std::vector<ui::MenuItem*> pending;
+    for (ui::MenuItem& item : openForm(form).menuBar()) {
+        pending.push_back(&item);
+    }
+    while (!pending.empty()) {
+        ui::MenuItem* item = pending.back();
+        pending.pop_back();
+        if (item->caption == caption) {
+            return *item;
+        }
+        for (ui::MenuItem& inner : item->items) {
+            pending.push_back(&inner);
+        }
+    }
+    throw ScenarioError(std::string(form) + " has no menu item " + std::string(caption));
+}
+
+bool Driver::menuTicked(std::string_view form, std::string_view caption) {
+    return menuItem(form, caption).checked;
+}
+
+bool Driver::menuEnabled(std::string_view form, std::string_view caption) {
+    return menuItem(form, caption).enabled;
 }
 
 std::unique_ptr<Driver> makeModelDriver() {

@@ -7,6 +7,8 @@
 
 #include "recording_dialogs.h"
 #include "shell/program.h"
+#include "ui/preferences.h"
+#include "ui/window_observer.h"
 
 namespace talvera::scenarios {
 
@@ -58,21 +60,44 @@ class Driver {
     virtual void zoom(std::string_view form, std::string_view how);
     virtual int zoomOf(std::string_view form);
 
+    // What a screen reader hears: a control's description, and the window's last announcement;
+    // and what the program's voice said last.
+    virtual std::string description(std::string_view form, std::string_view name);
+    virtual std::string announced(std::string_view form);
+    std::string said() const { return speech_.said; }
+    // A menu item's tick, and whether it can be chosen.
+    virtual bool menuTicked(std::string_view form, std::string_view caption);
+    virtual bool menuEnabled(std::string_view form, std::string_view caption);
+
     std::deque<RecordedMessage>& messages() { return dialogs_.messages; }
 
   protected:
     // Closes the program; a driver whose view outlives nothing of it calls this first.
     void stop();
-    virtual ui::WindowObserver* windowObserver() { return nullptr; }
+    virtual ui::WindowObserver* windowObserver() { return &view_; }
     // Lets a view catch up after a user action; the model needs nothing.
     virtual void settle() {}
 
     ui::Form& openForm(std::string_view form) const;
     ui::Control& control(std::string_view form, std::string_view name) const;
 
+    ui::MenuItem& menuItem(std::string_view form, std::string_view caption) const;
+
   private:
+    // The model's view of the windows: only the zoom they all share.
+    struct ModelView : ui::WindowObserver {
+        void formOpened(ui::Form& /*form*/) override {}
+        void formRaised(ui::Form& /*form*/) override {}
+        void formClosing(ui::Form& /*form*/) override {}
+        void programEnded() override {}
+        void changeZoom(ui::zoom::Step step) override { zoom = ui::zoom::after(step, zoom); }
+        int zoom = ui::zoom::normal;
+    };
+
     RecordingDialogs dialogs_;
-    int zoom_ = 100;
+    RecordingSpeech speech_;
+    std::unique_ptr<ui::RunPreferences> preferences_;
+    ModelView view_;
     std::unique_ptr<shell::Program> program_;
 };
 

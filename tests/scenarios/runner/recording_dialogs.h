@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/dialogs.h"
+#include "ui/speech.h"
 
 namespace talvera::scenarios {
 
@@ -20,6 +21,14 @@ class RecordingDialogs : public ui::Dialogs {
         messages.push_back({std::string(text), std::string(title), icon});
     }
     std::deque<RecordedMessage> messages;
+};
+
+// A voice that is always there and keeps what it was last asked to say.
+class RecordingSpeech : public ui::Speech {
+  public:
+    std::string unavailable() const override { return {}; }
+    void say(std::string_view sentence) override { said = sentence; }
+    std::string said;
 };
 
 }  // namespace talvera::scenarios

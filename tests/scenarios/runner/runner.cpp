@@ -170,6 +170,16 @@ class Run {
             arity(step, 3);
             const std::string found = std::to_string(driver_.zoomOf(window_));
             check(step, "the zoom at " + w[2] + " %", found == w[2], found + " %");
+        } else if (what == "description") {
+            arity(step, 4);
+            const std::string found = driver_.description(window_, w[2]);
+            check(step, "description of " + w[2] + " " + quoted(w[3]), found == w[3],
+                  quoted(found));
+        } else if (what == "announced" || what == "said") {
+            arity(step, 3);
+            const std::string found =
+                what == "announced" ? driver_.announced(window_) : driver_.said();
+            check(step, what + " " + quoted(w[2]), found == w[2], quoted(found));
         } else if (what == "ended") {
             arity(step, 2);
             check(step, "the program to have ended", driver_.ended(), "it still runs");
@@ -195,6 +205,10 @@ class Run {
             {"disabled", {&Driver::enabled, false, "enabled"}},
             {"ticked", {&Driver::ticked, true, "unticked"}},
             {"unticked", {&Driver::ticked, false, "ticked"}},
+            {"menu-ticked", {&Driver::menuTicked, true, "unticked"}},
+            {"menu-unticked", {&Driver::menuTicked, false, "ticked"}},
+            {"menu-enabled", {&Driver::menuEnabled, true, "disabled"}},
+            {"menu-disabled", {&Driver::menuEnabled, false, "enabled"}},
         };
         const auto known = flags.find(what);
         if (known == flags.end()) {

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "driver.h"
+#include "qt/accessibility.h"
 #include "qt/window_manager.h"
 
 namespace talvera::scenarios {
@@ -69,11 +70,7 @@ class WidgetDriver : public Driver {
     ~WidgetDriver() override { stop(); }
 
     void chooseMenu(std::string_view form, std::string_view caption) override {
-        QAction* action = qt::menuAction(window(form), caption);
-        if (action == nullptr) {
-            throw ScenarioError(std::string(form) + " has no menu item " + std::string(caption));
-        }
-        action->trigger();
+        action(form, caption)->trigger();
         settle();
     }
 
@@ -220,6 +217,28 @@ class WidgetDriver : public Driver {
         return shown.zoom();
     }
 
+    std::string description(std::string_view form, std::string_view name) override {
+        return widget(form, name)->accessibleDescription().toStdString();
+    }
+
+    // What the window's announcer last gave a screen reader to say.
+    std::string announced(std::string_view form) override {
+        const auto* announcer = window(form).findChild<qt::Announcer*>();
+        const auto* note = announcer == nullptr ? nullptr : announcer->findChild<QWidget*>();
+        if (note == nullptr) {
+            throw ScenarioError(std::string(form) + " has no announcer");
+        }
+        return note->accessibleName().toStdString();
+    }
+
+    bool menuTicked(std::string_view form, std::string_view caption) override {
+        return action(form, caption)->isChecked();
+    }
+
+    bool menuEnabled(std::string_view form, std::string_view caption) override {
+        return action(form, caption)->isEnabled();
+    }
+
   protected:
     ui::WindowObserver* windowObserver() override { return &windows_; }
 
@@ -240,6 +259,14 @@ class WidgetDriver : public Driver {
             throw ScenarioError(std::string(form) + " has no window");
         }
         return *found;
+    }
+
+    QAction* action(std::string_view form, std::string_view caption) {
+        QAction* found = qt::menuAction(window(form), caption);
+        if (found == nullptr) {
+            throw ScenarioError(std::string(form) + " has no menu item " + std::string(caption));
+        }
+        return found;
     }
 
     QWidget* widget(std::string_view form, std::string_view name) {
