@@ -25,16 +25,14 @@ std::optional<core::Decimal> pageDecimal(const Fraction& fraction) {
     }
 }
 
-// The interval of the given width that holds a value: (k, k + width] above 0, [k, k + width)
-// from 0 down, so that a value on a tick stands at an end rather than beside the line.
+// Where the interval of the given width that holds a value starts.
 Rational intervalStart(const Rational& value, const Rational& width) {
-    const Rational steps = value / width;
-    return Rational{value.sign() > 0 ? Integer{ceilOf(steps) - 1} : floorOf(steps)} * width;
+    return Rational{floorOf(value / width)} * width;
 }
 
 // "fica em 0.8", or "fica entre 0.8 e 0.9".
 std::string placeWords(const Rational& value, const Rational& width) {
-    const Rational below = Rational{floorOf(value / width)} * width;
+    const Rational below = intervalStart(value, width);
     if (below == value) {
         return "fica em " + words::spokenNumber(decimalText(value));
     }

@@ -28,8 +28,11 @@ std::string_view digitsAt(std::string_view text, std::size_t& at) {
     return text.substr(start, at - start);
 }
 
+// Without its leading zeros, which Boost would read as an octal prefix.
 Integer integerOf(std::string_view digits) {
-    return digits.empty() ? Integer{0} : Integer{std::string(digits)};
+    const std::size_t first = digits.find_first_not_of('0');
+    return first == std::string_view::npos ? Integer{0}
+                                           : Integer{std::string(digits.substr(first))};
 }
 
 Integer tenToThe(std::size_t exponent) {

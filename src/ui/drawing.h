@@ -100,7 +100,7 @@ struct Drawing {
 };
 
 // One line per figure, in a fixed form that tests and scenario files can expect:
-//   bar s0 "15/6" × 2 length 3 units 3 parts 6 runs s0 0+2.5
+//   bar s1 "15/6" "× 2" length 3 units 3 parts 6 runs s1 0+2.5
 //   grid s2 "6 de 12 partes" 1x1 squares 1x1 parts 3x4 shaded 0.6666666666666666x0.75
 //   line 0|0.5|1 mark s0 0.5 "1/4" jump s1 0..0.7 "1"
 //   label s2 "m.m.c. (4, 6) = 12"
