@@ -1,0 +1,7 @@
+#include "exercise_test_support.h"
+
+int main(int argc, char** argv) {
+    using namespace talvera::exercises::testing;
+    const int failures = runGeneratorTests(argc, argv);
+    return failures == 0 ? 0 : 1;
+}
