@@ -2,6 +2,6 @@
 
 int main(int argc, char** argv) {
     using namespace talvera::exercises::testing;
-    const int failures = runGeneratorTests(argc, argv);
+    const int failures = runGeneratorTests(argc, argv) + runCheckerTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
