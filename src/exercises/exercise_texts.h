@@ -102,4 +102,10 @@ constexpr const MistakeText& mistakeText(MistakeId id) {
     return mistakes[static_cast<std::size_t>(id)];
 }
 
+// The session's score: "Certos: 7  Errados: 2  Saltados: 1".
+inline constexpr std::string_view rightCount = "Certos: ";
+inline constexpr std::string_view wrongCount = "Errados: ";
+inline constexpr std::string_view skippedCount = "Saltados: ";
+inline constexpr std::string_view scoreGap = "  ";
+
 }  // namespace talvera::exercises::texts

@@ -39,5 +39,6 @@ inline std::vector<std::string> boxesFrom(const QStringList& boxes) {
 // Each test class runs from the one main of test_exercises.
 int runGeneratorTests(int argc, char** argv);
 int runCheckerTests(int argc, char** argv);
+int runSessionTests(int argc, char** argv);
 
 }  // namespace talvera::exercises::testing
