@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "exercises/kind.h"
 #include "exercises/mistake_id.h"
 
 // Every sentence of the Exercises page's logic, in the program's spelling and formal voice.
@@ -107,5 +108,25 @@ inline constexpr std::string_view rightCount = "Certos: ";
 inline constexpr std::string_view wrongCount = "Errados: ";
 inline constexpr std::string_view skippedCount = "Saltados: ";
 inline constexpr std::string_view scoreGap = "  ";
+
+// Worksheets.
+inline constexpr std::string_view sheetTitle = "Ficha de exercícios de fracções";
+inline constexpr std::string_view sheetNumber = "Ficha n.º ";
+inline constexpr std::string_view sheetHeader = "Nome: ______  N.º: ___  Turma: ___  Data: ______";
+inline constexpr std::string_view solutionsTitle = "Soluções";
+inline constexpr std::string_view levelWord = "nível ";
+inline constexpr std::string_view kindsAndLevel = " — ";
+inline constexpr std::string_view lastKind = " e ";
+inline constexpr std::string_view otherKind = ", ";
+inline constexpr std::string_view commonMultiple = "m.m.c.";
+inline constexpr std::string_view factorsWord = "Factores: ";
+
+// Kind names, as a list starts (capitalised) and as it goes on.
+inline constexpr std::array<std::string_view, allKinds.size()> kindFirst{
+    "Adição",        "Subtracção", "Multiplicação",     "Divisão",
+    "Simplificação", "Comparação", "Fracção em dízima", "Dízima em fracção"};
+inline constexpr std::array<std::string_view, allKinds.size()> kindLater{
+    "adição",        "subtracção", "multiplicação",     "divisão",
+    "simplificação", "comparação", "fracção em dízima", "dízima em fracção"};
 
 }  // namespace talvera::exercises::texts
