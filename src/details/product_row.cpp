@@ -16,6 +16,7 @@ const ProductRules multiplication{
     .form = [](const core::Fraction& a, const core::Fraction& b) { return a * b; },
     .panelSpot = {4620, 360},
     .productHasOwnStep = false,
+    .picture = picture::Kind::Multiplication,
 };
 
 // Multiplies by the inverted second fraction, which needs a numerator other than 0.
@@ -25,6 +26,7 @@ const ProductRules division{
     .productHasOwnStep = true,
     .refusesZeroSecondNumerator = true,
     .operation = words::Operation::Division,
+    .picture = picture::Kind::Division,
 };
 
 }  // namespace rules
@@ -35,7 +37,9 @@ ProductRow::ProductRow(ProductRowControls controls, const ProductRules& rules,
       rules_(rules),
       messenger_(messenger),
       sequence_(controls_.row, messenger, stages(),
-                {.lastLine = [this] { return line_; }, .summary = [this] { return summary(); }}) {}
+                {.lastLine = [this] { return line_; },
+                 .summary = [this] { return summary(); },
+                 .picture = rules.picture}) {}
 
 std::vector<Stage> ProductRow::stages() {
     if (rules_.productHasOwnStep) {

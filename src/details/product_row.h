@@ -19,6 +19,7 @@ struct ProductRules {
     // Division refuses a second fraction whose numerator is 0, before any box is written.
     bool refusesZeroSecondNumerator = false;
     words::Operation operation = words::Operation::Multiplication;
+    picture::Kind picture = picture::Kind::Multiplication;
 };
 
 namespace rules {

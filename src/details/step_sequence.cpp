@@ -18,8 +18,10 @@ StepSequence::StepSequence(const RowControls& controls, const kit::Messenger& me
     : controls_(controls),
       messenger_(messenger),
       stages_(std::move(stages)),
-      words_(std::move(words)) {
+      words_(std::move(words)),
+      sketch_{.kind = words_.picture, .terms = controls_.terms} {
     assert(stages_.size() == controls_.steps.size());
+    messenger_.sketcher().add({&controls_.detail, controls_.stepMode.container()}, sketch_);
     kit::wireClearing(controls_.emptyingOrder, controls_.clearResult, controls_.clearAll,
                       [this] { clear(); });
     controls_.stepMode.onClick([this] { switchMode(); });
@@ -37,7 +39,7 @@ void StepSequence::disableSteps() const {
 
 // Ticking always starts afresh on a clear row; the other step buttons are already disabled then,
 // since the page starts with all of them disabled and unticking disables them all.
-void StepSequence::switchMode() const {
+void StepSequence::switchMode() {
     clear();
     if (controls_.stepMode.checked()) {
         controls_.steps.front()->setEnabled(true);
@@ -46,7 +48,7 @@ void StepSequence::switchMode() const {
     }
 }
 
-void StepSequence::calculateAtOnce() const {
+void StepSequence::calculateAtOnce() {
     if (controls_.stepMode.checked()) {
         messenger_.inform(texts::stepModeRefusal);
         return;
@@ -58,12 +60,13 @@ void StepSequence::calculateAtOnce() const {
             }
         }
         tell(words_.summary());
+        sketch(picture::allStages);
     });
 }
 
 // A step that completes hands on to the next button; the last one hands back to the first,
 // unless it showed a whole number, which it then shows again on each press.
-void StepSequence::step(std::size_t index) const {
+void StepSequence::step(std::size_t index) {
     kit::runTrapped(messenger_, [this, index] {
         const StageEnd end = stages_[index]();
         if (end == StageEnd::Stopped) {
@@ -77,13 +80,20 @@ void StepSequence::step(std::size_t index) const {
         }
         // Said after the focus has moved on, which a screen reader would otherwise cut it for.
         tell(words_.lastLine() + std::string(last ? finished : ""));
+        sketch(static_cast<int>(index) + 1);
     });
 }
 
-void StepSequence::clear() const {
+void StepSequence::clear() {
     clearResults(controls_);
     messenger_.narrator().forget(controls_.detail);
     messenger_.narrator().forget(*controls_.stepMode.container());
+    sketch(0);
+}
+
+void StepSequence::sketch(int stage) {
+    sketch_.stage = stage;
+    messenger_.sketcher().worked(sketch_);
 }
 
 // The row is known by its two frames: the working's and the step buttons'.

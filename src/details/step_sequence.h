@@ -20,10 +20,11 @@ enum class StageEnd {
 using Stage = std::function<StageEnd()>;
 
 // How a row says what it wrote: the line of the stage that ran last, and the whole calculation
-// in one sentence, for "=".
+// in one sentence, for "="; and what its picture draws.
 struct RowWords {
     std::function<std::string()> lastLine;
     std::function<std::string()> summary;
+    picture::Kind picture = picture::Kind::Addition;
 };
 
 // What every row does alike: the clearing of its results, the "=" that runs every stage at once
@@ -43,18 +44,21 @@ class StepSequence {
     void disableSteps() const;
 
   private:
-    void switchMode() const;
-    void calculateAtOnce() const;
-    void step(std::size_t index) const;
+    void switchMode();
+    void calculateAtOnce();
+    void step(std::size_t index);
     // Enables the next step button and disables the pressed one.
     void handOn(std::size_t index, ui::Control& next) const;
-    void clear() const;
+    void clear();
     void tell(std::string sentence) const;
+    void sketch(int stage);
 
     const RowControls& controls_;
     const kit::Messenger& messenger_;
     std::vector<Stage> stages_;
     RowWords words_;
+    // The row as its picture sees it: the stage is the last step done.
+    kit::SketchedTask sketch_;
 };
 
 }  // namespace talvera::details

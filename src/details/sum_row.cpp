@@ -22,6 +22,7 @@ const SumRules addition{
     .combine = [](const core::Fraction& a, const core::Fraction& b) { return a + b; },
     .join = [](const core::Decimal& first, const core::Decimal& second) { return first + second; },
     .spots = sumSpots,
+    .picture = picture::Kind::Addition,
 };
 
 const SumRules subtraction{
@@ -29,6 +30,7 @@ const SumRules subtraction{
     .join = [](const core::Decimal& first, const core::Decimal& second) { return first - second; },
     .spots = sumSpots,
     .operation = words::Operation::Subtraction,
+    .picture = picture::Kind::Subtraction,
 };
 
 }  // namespace rules

@@ -17,6 +17,7 @@ struct SumRules {
     core::Decimal (*join)(const core::Decimal& first, const core::Decimal& second) = nullptr;
     PanelSpots spots;
     words::Operation operation = words::Operation::Addition;
+    picture::Kind picture = picture::Kind::Addition;
 };
 
 namespace rules {

@@ -14,12 +14,6 @@ namespace talvera::exercises {
 
 namespace {
 
-constexpr core::TermMessages answerMessages{
-    .notNumeric = texts::notNumeric,
-    .notWhole = texts::notWhole,
-    .zeroDenominator = texts::zeroDenominator,
-};
-
 ReadAnswer refused(std::string_view message) {
     return {.value = {}, .lowestTerms = false, .message = std::string(message)};
 }
@@ -61,9 +55,10 @@ ReadAnswer readFractionBoxes(std::string_view numerator, std::string_view denomi
     const std::array<core::TermBox, 2> boxes{
         {{numerator, false}, {wholeTyped ? "1" : denominator, true}}};
     try {
-        const core::ValidatedTerms terms = core::validateTerms(boxes, answerMessages);
+        const kit::TermValidation& answer = operations::texts::singular;
+        const core::ValidatedTerms terms = core::validateTerms(boxes, answer.rules);
         if (!terms.ok()) {
-            return refused(terms.message);
+            return refused(answer.sentences[terms.fault]);
         }
         const core::Fraction value{terms.terms[0], terms.terms[1]};
         return {.value = value, .lowestTerms = inLowestTerms(value), .message = {}};

@@ -19,7 +19,7 @@ void Sketcher::follow(ui::Form& form) {
 }
 
 void Sketcher::worked(const SketchedTask& task) {
-    picture::Task shown{.kind = task.kind, .stage = task.stage};
+    picture::Task shown{.kind = task.kind, .texts = {}, .stage = task.stage};
     for (const ui::Control* box : task.terms) {
         shown.texts.push_back(box->text());
     }

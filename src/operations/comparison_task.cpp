@@ -29,13 +29,16 @@ const char* signOf(std::strong_ordering order) {
 }  // namespace
 
 ComparisonTask::ComparisonTask(ComparisonControls controls, const kit::Messenger& messenger)
-    : controls_(std::move(controls)), messenger_(messenger) {
+    : controls_(std::move(controls)),
+      messenger_(messenger),
+      sketch_{.kind = picture::Kind::Comparison, .terms = controls_.terms} {
+    messenger_.sketcher().add({controls_.compare.container()}, sketch_);
     kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
                       [this] { clearResults(); });
     controls_.compare.onClick([this] { compare(); });
 }
 
-void ComparisonTask::clearResults() const {
+void ComparisonTask::clearResults() {
     controls_.compare.setCaption(std::string(texts::undecided));
     controls_.compare.setDescription(std::string(texts::notCompared));
     controls_.sign.setCaption(std::string(texts::undecided));
@@ -45,13 +48,15 @@ void ComparisonTask::clearResults() const {
         box->setDescription("");
     }
     messenger_.narrator().forget(*controls_.compare.container());
+    sketch_.stage = 0;
+    messenger_.sketcher().worked(sketch_);
     controls_.numerator1.setText("");
     controls_.numerator2.setText("");
     controls_.denominator1.setText("");
     controls_.denominator2.setText("");
 }
 
-void ComparisonTask::compare() const {
+void ComparisonTask::compare() {
     kit::runTrapped(messenger_, [this] {
         const auto values = kit::readTerms(controls_.terms, texts::comparison, messenger_);
         if (!values) {
@@ -83,6 +88,8 @@ void ComparisonTask::compare() const {
                             kit::wordsOf(second));
         messenger_.narrator().tell(controls_.compare.form(), {controls_.compare.container()},
                                    relation);
+        sketch_.stage = picture::allStages;
+        messenger_.sketcher().worked(sketch_);
     });
 }
 

@@ -15,11 +15,12 @@ class ComparisonTask {
     ~ComparisonTask() = default;
 
   private:
-    void compare() const;
-    void clearResults() const;
+    void compare();
+    void clearResults();
 
     ComparisonControls controls_;
     const kit::Messenger& messenger_;
+    kit::SketchedTask sketch_;
 };
 
 }  // namespace talvera::operations

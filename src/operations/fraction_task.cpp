@@ -28,6 +28,7 @@ const FractionTaskRules addition{
     .combine = [](std::span<const core::Decimal> t) { return first(t) + second(t); },
     .style = ResultStyle::AlwaysWrite,
     .operation = words::Operation::Addition,
+    .picture = picture::Kind::Addition,
 };
 
 const FractionTaskRules subtraction{
@@ -35,6 +36,7 @@ const FractionTaskRules subtraction{
     .combine = [](std::span<const core::Decimal> t) { return first(t) - second(t); },
     .style = ResultStyle::AlwaysWrite,
     .operation = words::Operation::Subtraction,
+    .picture = picture::Kind::Subtraction,
 };
 
 const FractionTaskRules multiplication{
@@ -42,6 +44,7 @@ const FractionTaskRules multiplication{
     .combine = [](std::span<const core::Decimal> t) { return first(t) * second(t); },
     .style = ResultStyle::PositiveWrite,
     .operation = words::Operation::Multiplication,
+    .picture = picture::Kind::Multiplication,
 };
 
 // Multiplies by the inverted second fraction, which needs a numerator other than 0.
@@ -51,25 +54,31 @@ const FractionTaskRules division{
     .style = ResultStyle::PositiveWrite,
     .refusesZeroSecondNumerator = true,
     .operation = words::Operation::Division,
+    .picture = picture::Kind::Division,
 };
 
 const FractionTaskRules simplification{
     .validation = &texts::singular,
     .combine = first,
     .style = ResultStyle::PositiveWrite,
+    .picture = picture::Kind::Simplification,
 };
 
 }  // namespace rules
 
 FractionTask::FractionTask(FractionTaskControls controls, const FractionTaskRules& rules,
                            const kit::Messenger& messenger)
-    : controls_(std::move(controls)), rules_(rules), messenger_(messenger) {
+    : controls_(std::move(controls)),
+      rules_(rules),
+      messenger_(messenger),
+      sketch_{.kind = rules.picture, .terms = controls_.terms} {
+    messenger_.sketcher().add({controls_.equals.container()}, sketch_);
     kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
                       [this] { clear(); });
     controls_.equals.onClick([this] { calculate(); });
 }
 
-void FractionTask::calculate() const {
+void FractionTask::calculate() {
     kit::runTrapped(messenger_, [this] {
         const auto terms = kit::readTerms(controls_.terms, *rules_.validation, messenger_);
         if (!terms) {
@@ -84,12 +93,16 @@ void FractionTask::calculate() const {
         showResult(controls_.result, rules_.style, reduced);
         messenger_.narrator().tell(controls_.equals.form(), {controls_.equals.container()},
                                    sentence(*terms, reduced));
+        sketch_.stage = picture::allStages;
+        messenger_.sketcher().worked(sketch_);
     });
 }
 
-void FractionTask::clear() const {
+void FractionTask::clear() {
     clearResult(controls_.result);
     messenger_.narrator().forget(*controls_.equals.container());
+    sketch_.stage = 0;
+    messenger_.sketcher().worked(sketch_);
 }
 
 std::string FractionTask::sentence(std::span<const core::Decimal> terms,

@@ -31,6 +31,7 @@ struct FractionTaskRules {
     bool refusesZeroSecondNumerator = false;
     // How the result is said: the operation between the two fractions; simplification has none.
     std::optional<words::Operation> operation{};
+    picture::Kind picture = picture::Kind::Addition;
 };
 
 namespace rules {
@@ -54,14 +55,15 @@ class FractionTask {
     const FractionTaskControls& controls() const { return controls_; }
 
   private:
-    void calculate() const;
-    void clear() const;
+    void calculate();
+    void clear();
     // What the press wrote, in words: the terms, and the result they come to.
     std::string sentence(std::span<const core::Decimal> terms, const core::Fraction& result) const;
 
     FractionTaskControls controls_;
     const FractionTaskRules& rules_;
     const kit::Messenger& messenger_;
+    kit::SketchedTask sketch_;
 };
 
 }  // namespace talvera::operations

@@ -11,16 +11,24 @@
 namespace talvera::operations {
 
 ToDecimalTask::ToDecimalTask(ToDecimalControls controls, const kit::Messenger& messenger)
-    : controls_(std::move(controls)), messenger_(messenger) {
-    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll, [this] {
-        controls_.result.setDescription("");
-        controls_.result.setText("");
-        messenger_.narrator().forget(*controls_.convert.container());
-    });
+    : controls_(std::move(controls)),
+      messenger_(messenger),
+      sketch_{.kind = picture::Kind::ToDecimal, .terms = controls_.terms} {
+    messenger_.sketcher().add({controls_.convert.container()}, sketch_);
+    kit::wireClearing(controls_.terms, controls_.clearResult, controls_.clearAll,
+                      [this] { clear(); });
     controls_.convert.onClick([this] { convert(); });
 }
 
-void ToDecimalTask::convert() const {
+void ToDecimalTask::clear() {
+    controls_.result.setDescription("");
+    controls_.result.setText("");
+    messenger_.narrator().forget(*controls_.convert.container());
+    sketch_.stage = 0;
+    messenger_.sketcher().worked(sketch_);
+}
+
+void ToDecimalTask::convert() {
     kit::runTrapped(messenger_, [this] {
         const ui::Control& numeratorBox = *controls_.terms[0];
         const ui::Control& denominatorBox = *controls_.terms[1];
@@ -48,6 +56,8 @@ void ToDecimalTask::convert() const {
                                             words::decimalText(bottom.toString());
         messenger_.narrator().tell(controls_.convert.form(), {controls_.convert.container()},
                                    words::capitalized(terms + " é igual a " + said + "."));
+        sketch_.stage = picture::allStages;
+        messenger_.sketcher().worked(sketch_);
     });
 }
 

@@ -14,10 +14,12 @@ class ToDecimalTask {
     ~ToDecimalTask() = default;
 
   private:
-    void convert() const;
+    void convert();
+    void clear();
 
     ToDecimalControls controls_;
     const kit::Messenger& messenger_;
+    kit::SketchedTask sketch_;
 };
 
 }  // namespace talvera::operations

@@ -32,16 +32,21 @@ std::size_t count(std::string_view text, char mark) {
 }  // namespace
 
 ToFractionTask::ToFractionTask(ToFractionControls controls, const kit::Messenger& messenger)
-    : controls_(controls), messenger_(messenger) {
+    : controls_(controls),
+      messenger_(messenger),
+      sketch_{.kind = picture::Kind::ToFraction, .terms = {&controls_.input}} {
+    messenger_.sketcher().add({controls_.convert.container()}, sketch_);
     kit::wireClearing({&controls_.input}, controls_.clearResult, controls_.clearAll,
                       [this] { clearResults(); });
     controls_.convert.onClick([this] { convert(); });
 }
 
-void ToFractionTask::clearResults() const {
+void ToFractionTask::clearResults() {
     controls_.numerator.setDescription("");
     controls_.denominator.setDescription("");
     messenger_.narrator().forget(*controls_.convert.container());
+    sketch_.stage = 0;
+    messenger_.sketcher().worked(sketch_);
     controls_.numerator.setText("");
     controls_.denominator.setText("");
 }
@@ -92,7 +97,7 @@ bool ToFractionTask::checkMarks(const std::string& input) const {
     return true;
 }
 
-void ToFractionTask::convert() const {
+void ToFractionTask::convert() {
     kit::runTrapped(messenger_, [this] {
         std::string input = normalizeInput();
         writeScratch(input);
@@ -123,6 +128,8 @@ void ToFractionTask::convert() const {
         messenger_.narrator().tell(
             controls_.convert.form(), {controls_.convert.container()},
             words::capitalized(words::decimalText(input) + " é igual a " + said + "."));
+        sketch_.stage = picture::allStages;
+        messenger_.sketcher().worked(sketch_);
     });
 }
 

@@ -18,16 +18,17 @@ class ToFractionTask {
     ~ToFractionTask() = default;
 
   private:
-    void convert() const;
+    void convert();
     // Rewrites the input box as the conversion reads it; returns the input.
     std::string normalizeInput() const;
     void writeScratch(const std::string& input) const;
     // Whether the input passes the checks on points and parentheses; shows the message if not.
     bool checkMarks(const std::string& input) const;
-    void clearResults() const;
+    void clearResults();
 
     ToFractionControls controls_;
     const kit::Messenger& messenger_;
+    kit::SketchedTask sketch_;
 };
 
 }  // namespace talvera::operations

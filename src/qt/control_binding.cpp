@@ -23,6 +23,8 @@ const KindBinding& bindingFor(const ui::Control& control) {
                                                                  : frameBinding();
         case ui::ControlKind::Line:
             return lineBinding();
+        case ui::ControlKind::Drawing:
+            return drawingBinding();
         case ui::ControlKind::Picture:
             break;
     }
@@ -63,6 +65,9 @@ void show(QWidget* widget, const KindBinding& binding, const ui::Control& contro
         case ui::Change::Focus:
             widget->setFocus(Qt::OtherFocusReason);
             break;
+        case ui::Change::Drawing:
+            binding.showDrawing(widget, control);
+            break;
     }
 }
 
@@ -84,7 +89,7 @@ QWidget* bindControl(ui::Control& control, QWidget* parent, const Look& look, Ec
         const EchoGuard::Scope mirroring(guard);
         for (const ui::Change what :
              {ui::Change::Text, ui::Change::Position, ui::Change::Enabled, ui::Change::Checked,
-              ui::Change::Visible, ui::Change::Description}) {
+              ui::Change::Drawing, ui::Change::Visible, ui::Change::Description}) {
             show(widget, binding, control, what, look);
         }
     }

@@ -26,6 +26,8 @@ class KindBinding {
     virtual void showText(QWidget* /*widget*/, const ui::Control& /*control*/) const {}
     // Shows the control's check state; only check boxes have one.
     virtual void showChecked(QWidget* /*widget*/, const ui::Control& /*control*/) const {}
+    // Shows the picture the program built; only drawings have one.
+    virtual void showDrawing(QWidget* /*widget*/, const ui::Control& /*control*/) const {}
     // Where the widget stands in its container.
     virtual QRect geometry(const ui::Control& control, const Look& look) const {
         return look.scale.toPixels(control.place());
@@ -51,5 +53,6 @@ const KindBinding& frameBinding();  // panels and bordered frames
 const KindBinding& titledFrameBinding();
 const KindBinding& lineBinding();
 const KindBinding& pictureBinding();
+const KindBinding& drawingBinding();
 
 }  // namespace talvera::qt

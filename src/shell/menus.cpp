@@ -47,15 +47,27 @@ ui::MenuItem viewMenu(PageId page, Program& program) {
                  {"Ctrl+Shift+C"});
     highContrast.checkable = true;
     highContrast.checked = program.highContrast();
-    return {.name = "Ver",
-            .caption = "Ver",
-            .items = {withKeys(command("Aumentar", "Aumentar", 'A', zoom(Step::In)),
-                               {"Ctrl++", "Ctrl+="}),
-                      withKeys(command("Diminuir", "Diminuir", 'D', zoom(Step::Out)), {"Ctrl+-"}),
-                      withKeys(command("TamanhoNormal", "Tamanho normal", 'T', zoom(Step::Normal)),
-                               {"Ctrl+0"}),
-                      std::move(readAloud), std::move(readAgain), std::move(highContrast)},
-            .accessKey = 'V'};
+    ui::MenuItem menu{
+        .name = "Ver",
+        .caption = "Ver",
+        .items = {withKeys(command("Aumentar", "Aumentar", 'A', zoom(Step::In)),
+                           {"Ctrl++", "Ctrl+="}),
+                  withKeys(command("Diminuir", "Diminuir", 'D', zoom(Step::Out)), {"Ctrl+-"}),
+                  withKeys(command("TamanhoNormal", "Tamanho normal", 'T', zoom(Step::Normal)),
+                           {"Ctrl+0"}),
+                  std::move(readAloud), std::move(readAgain), std::move(highContrast)},
+        .accessKey = 'V'};
+    // The picture follows the work pages' tasks.
+    if (page == PageId::Operations || page == PageId::Details) {
+        ui::MenuItem picture =
+            withKeys(command(menuNames::picture, "Imagem das fracções", 'I',
+                             [&program] { program.setPictureShown(!program.pictureShown()); }),
+                     {"Ctrl+I"});
+        picture.checkable = true;
+        picture.checked = program.pictureShown();
+        menu.items.push_back(std::move(picture));
+    }
+    return menu;
 }
 
 }  // namespace
@@ -93,6 +105,8 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
                    command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
             break;
         case PageId::Instructions:
+        case PageId::Exercises:
+        case PageId::Picture:
             return;
     }
     bar.push_back(viewMenu(page, program));

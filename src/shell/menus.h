@@ -14,6 +14,7 @@ namespace menuNames {
 inline constexpr std::string_view readAloud = "LerEmVozAlta";
 inline constexpr std::string_view readAgain = "RepetirLeitura";
 inline constexpr std::string_view highContrast = "AltoContraste";
+inline constexpr std::string_view picture = "ImagemDasFracções";
 }  // namespace menuNames
 
 // Puts the menu bar of a page on its form. The Instructions page has none.

@@ -7,21 +7,24 @@
 
 namespace talvera::shell {
 
-// The four pages, in the order of their form names Form1 to Form4.
-enum class PageId { Operations, Details, Title, Instructions };
+// The pages, in the order of their form names Form1 to Form6.
+enum class PageId { Operations, Details, Title, Instructions, Exercises, Picture };
 
-inline constexpr std::array<PageId, 4> allPages{PageId::Operations, PageId::Details, PageId::Title,
-                                                PageId::Instructions};
+inline constexpr std::array<PageId, 6> allPages{PageId::Operations, PageId::Details,
+                                                PageId::Title,      PageId::Instructions,
+                                                PageId::Exercises,  PageId::Picture};
 
 inline constexpr std::size_t indexOf(PageId page) {
     return static_cast<std::size_t>(page);
 }
 
-inline constexpr std::array<std::string_view, 4> formNames{"Form1", "Form2", "Form3", "Form4"};
+inline constexpr std::array<std::string_view, 6> formNames{"Form1", "Form2", "Form3",
+                                                           "Form4", "Form5", "Form6"};
 
 // What a screen reader calls each window; their captions are mostly the program's name alone.
-inline constexpr std::array<std::string_view, 4> spokenNames{
-    "TALVERA, Operações", "TALVERA, Detalhes", "TALVERA, página de título", "TALVERA, Instruções"};
+inline constexpr std::array<std::string_view, 6> spokenNames{
+    "TALVERA, Operações",  "TALVERA, Detalhes",   "TALVERA, página de título",
+    "TALVERA, Instruções", "TALVERA, Exercícios", "TALVERA, Imagem das fracções"};
 
 inline std::optional<PageId> pageNamed(std::string_view formName) {
     for (const PageId page : allPages) {

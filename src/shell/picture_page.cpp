@@ -53,8 +53,8 @@ void PicturePage::draw(const picture::Task& task) {
         return;
     }
     const std::vector<std::string> before = drawing_.drawing().words;
-    const bool grew = drawing.words.size() > before.size() && drawing.heading.starts_with(
-                                                                  drawing_.drawing().heading);
+    const bool grew = drawing.words.size() > before.size() &&
+                      drawing.heading.starts_with(drawing_.drawing().heading);
     drawing_.setDescription(joined(drawing.words));
     drawing_.setDrawing(std::move(drawing));
     if (grew && !drawing_.drawing().words.empty()) {

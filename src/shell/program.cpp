@@ -1,9 +1,11 @@
 #include "shell/program.h"
 
 #include "details/details_page.h"
+#include "exercises/exercises_page.h"
 #include "operations/operations_page.h"
 #include "shell/instructions_page.h"
 #include "shell/menus.h"
+#include "shell/picture_page.h"
 #include "shell/title_page.h"
 
 namespace talvera::shell {
@@ -21,7 +23,7 @@ Program::Program(const Services& services)
       windows_(services.windows),
       preferences_(services.preferences != nullptr ? *services.preferences : runPreferences_),
       narrator_(services.speech != nullptr ? *services.speech : noSpeech_),
-      context_{.dialogs = dialogs_, .narrator = narrator_} {
+      context_{.dialogs = dialogs_, .narrator = narrator_, .sketcher = sketcher_} {
     // A voice that went missing since the last run leaves reading aloud off.
     narrator_.setReadAloud(preferences_.flag(readAloudKey) && narrator_.unavailable().empty());
     highContrast_ = preferences_.flag(highContrastKey);
@@ -51,6 +53,10 @@ std::unique_ptr<ui::Page> Program::create(PageId page) {
             return std::make_unique<TitlePage>();
         case PageId::Instructions:
             return std::make_unique<InstructionsPage>();
+        case PageId::Exercises:
+            return std::make_unique<exercises::ExercisesPage>(context_);
+        case PageId::Picture:
+            return std::make_unique<PicturePage>(sketcher_);
     }
     return nullptr;
 }
@@ -72,6 +78,7 @@ void Program::show(PageId page) {
     installMenus(form, page, *this);
     // The title page is the program's main window: closing it ends the program.
     form.onCloseRequest([this, page] { page == PageId::Title ? end() : close(page); });
+    sketcher_.follow(form);
     form.load();
     if (windows_ != nullptr) {
         windows_->formOpened(form);
@@ -86,7 +93,11 @@ void Program::close(PageId page) {
     if (windows_ != nullptr) {
         windows_->formClosing(slot->form());
     }
+    sketcher_.forget(slot->form());
     slot.reset();
+    if (page == PageId::Picture) {
+        tickEverywhere(menuNames::picture, false);
+    }
 }
 
 void Program::end() {
@@ -94,8 +105,8 @@ void Program::end() {
         return;
     }
     ended_ = true;
-    for (const PageId page :
-         {PageId::Instructions, PageId::Details, PageId::Operations, PageId::Title}) {
+    for (const PageId page : {PageId::Picture, PageId::Exercises, PageId::Instructions,
+                              PageId::Details, PageId::Operations, PageId::Title}) {
         close(page);
     }
     if (windows_ != nullptr) {
@@ -133,6 +144,15 @@ void Program::setHighContrast(bool on) {
     if (windows_ != nullptr) {
         windows_->setHighContrast(on);
     }
+}
+
+void Program::setPictureShown(bool shown) {
+    if (shown) {
+        show(PageId::Picture);
+    } else {
+        close(PageId::Picture);
+    }
+    tickEverywhere(menuNames::picture, shown);
 }
 
 void Program::tickEverywhere(std::string_view item, bool checked) {

@@ -53,6 +53,8 @@ class Program {
     void readAgain(PageId page);
     bool highContrast() const { return highContrast_; }
     void setHighContrast(bool on);
+    bool pictureShown() const { return form(PageId::Picture) != nullptr; }
+    void setPictureShown(bool shown);
     // Why reading aloud cannot be turned on; empty when it can.
     std::string speechUnavailable() const { return narrator_.unavailable(); }
 
@@ -67,6 +69,7 @@ class Program {
     ui::RunPreferences runPreferences_;
     ui::Preferences& preferences_;
     kit::Narrator narrator_;
+    kit::Sketcher sketcher_;
     kit::PageContext context_;
     bool highContrast_ = false;
     std::array<std::unique_ptr<ui::Page>, allPages.size()> pages_;

@@ -88,6 +88,13 @@ void Control::setDescription(std::string description) {
     }
 }
 
+void Control::setDrawing(Drawing drawing) {
+    if (drawing_ != drawing) {
+        drawing_ = std::move(drawing);
+        changed(Change::Drawing);
+    }
+}
+
 void Control::setFocus() {
     form_.focused_ = this;
     changed(Change::Focus);

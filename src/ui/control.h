@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "ui/drawing.h"
 #include "ui/geometry.h"
 
 namespace talvera::ui {
@@ -11,10 +12,22 @@ namespace talvera::ui {
 class Form;
 class Control;
 
-enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, Line, Picture };
+// A Picture shows one of the program's drawings or text pages by name; a Drawing shows a picture
+// that the program builds as data.
+enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, Line, Picture, Drawing };
 
 // What changed on a control, so that a view can mirror just that.
-enum class Change { Text, Visible, Enabled, Position, Stacking, Checked, Description, Focus };
+enum class Change {
+    Text,
+    Visible,
+    Enabled,
+    Position,
+    Stacking,
+    Checked,
+    Description,
+    Focus,
+    Drawing
+};
 
 enum class Alignment { Left, Center, Right };
 
@@ -95,6 +108,10 @@ class Control {
     const std::string& description() const { return design_.description; }
     void setDescription(std::string description);
 
+    // What a Drawing control shows.
+    const Drawing& drawing() const { return drawing_; }
+    void setDrawing(Drawing drawing);
+
     // Moves the keyboard focus here; the form remembers which control has it.
     void setFocus();
 
@@ -115,6 +132,7 @@ class Control {
     ControlDesign design_;
     int stackingOrder_;
     Control* enterTarget_ = nullptr;
+    Drawing drawing_;
     std::function<void()> changeHandler_;
     std::function<void()> clickHandler_;
 };

@@ -73,6 +73,14 @@ void Form::moveFocusOff(const Control& leaving) {
     }
 }
 
+void Form::noteFocus(const Control* control) {
+    const bool moved = focused_ != control;
+    focused_ = control;
+    if (moved && focusHandler_) {
+        focusHandler_(control);
+    }
+}
+
 void Form::load() const {
     if (loadHandler_) {
         loadHandler_();

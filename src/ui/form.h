@@ -32,6 +32,9 @@ class Form {
     const std::string& accessibleName() const { return accessibleName_; }
     void setAccessibleName(std::string name) { accessibleName_ = std::move(name); }
     Size clientSize() const { return clientSize_; }
+    // A resizable window may be made larger than its designed size; its drawings fill it.
+    bool resizable() const { return resizable_; }
+    void setResizable(bool resizable) { resizable_ = resizable; }
     Color background() const { return background_; }
 
     Control& add(ControlDesign design);
@@ -62,8 +65,12 @@ class Form {
 
     // The control that has the keyboard focus, as far as the form knows; nullptr for none yet.
     const Control* focused() const { return focused_; }
-    // What a view reports when the user moves the focus: no one is told, the view already shows it.
-    void noteFocus(const Control* control) { focused_ = control; }
+    // What a view reports when the user moves the focus: the view already shows it, so only the
+    // page's own follower is told.
+    void noteFocus(const Control* control);
+    void onFocusNoted(std::function<void(const Control*)> handler) {
+        focusHandler_ = std::move(handler);
+    }
     // The control, or a container of it, is about to be hidden or disabled: a focus inside it
     // moves to the next control that Tab reaches in the same frame, so that it never lands on a
     // box of another calculator, as it would if the toolkit moved it on by itself.
@@ -109,8 +116,10 @@ class Form {
     std::map<FormKey, std::function<void()>> keyHandlers_;
     std::function<void()> loadHandler_;
     std::function<void()> closeHandler_;
+    std::function<void(const Control*)> focusHandler_;
     const Control* focused_ = nullptr;
     std::string lastAnnouncement_;
+    bool resizable_ = false;
     int stackingCounter_ = 0;
 };
 

@@ -24,7 +24,9 @@ struct OpenPage {
     NoDialogs dialogs;
     talvera::ui::NoSpeech speech;
     talvera::kit::Narrator narrator{speech};
-    talvera::details::DetailsPage page{{.dialogs = dialogs, .narrator = narrator}};
+    talvera::kit::Sketcher sketcher;
+    talvera::details::DetailsPage page{
+        {.dialogs = dialogs, .narrator = narrator, .sketcher = sketcher}};
     OpenPage() { page.form().load(); }
     Control& operator[](const QString& name) { return page.form().control(name.toStdString()); }
 
