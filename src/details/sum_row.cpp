@@ -51,7 +51,9 @@ SumRow::SumRow(SumRowControls controls, const SumRules& rules, const kit::Messen
           controls_.row, messenger,
           {[this] { return showMultiple(); }, [this] { return showFactors(); },
            [this] { return expand(); }, [this] { return join(); }, [this] { return showResult(); }},
-          {.lastLine = [this] { return line_; }, .summary = [this] { return summary(); }}) {}
+          {.lastLine = [this] { return line_; },
+           .summary = [this] { return summary(); },
+           .picture = rules.picture}) {}
 
 // Validates, works the whole result out into the store, and shows the m.m.c. line.
 StageEnd SumRow::showMultiple() {

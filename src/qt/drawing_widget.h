@@ -13,6 +13,7 @@ class DrawingWidget : public QWidget {
     using QWidget::QWidget;
     void setDrawing(ui::Drawing drawing) { drawing_ = std::move(drawing); update(); }
     void setLook(const Look& look) { look_ = look; update(); }
+    const ui::Drawing& drawing() const { return drawing_; }
 
   private:
     ui::Drawing drawing_;

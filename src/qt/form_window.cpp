@@ -31,7 +31,7 @@ FormWindow::FormWindow(ui::Form& form)
     auto* canvas = new QWidget(this);
     canvas_ = canvas;
     canvas->setObjectName(QStringLiteral("canvas"));
-    canvas->setFixedSize(look_.scale.toPixels(clientSize_));
+    sizeCanvas();
     canvas->setAutoFillBackground(true);
     applyColours();
     setCentralWidget(canvas);
@@ -50,8 +50,36 @@ FormWindow::FormWindow(ui::Form& form)
                 form_->noteFocus(it->second);
             }
         });
-    // The pages are laid out for one size; the window keeps it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The pages are laid out for one size; the window keeps it. A resizable window may grow, and
+    // shrink to half its size, its drawings filling it.
+    if (!form.resizable()) {
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    fillWithDrawings();
+}
+
+void FormWindow::fillWithDrawings() {
+    if (form_ == nullptr || !form_->resizable()) {
+        return;
+    }
+    for (const auto& control : form_->controls()) {
+        if (control->kind() == ui::ControlKind::Drawing) {
+            widgets_.at(control.get())->setGeometry(canvas_->rect());
+        }
+    }
+}
+
+void FormWindow::sizeCanvas() {
+    const QSize designed = look_.scale.toPixels(clientSize_);
+    if (form_ != nullptr && form_->resizable()) {
+        canvas_->setMinimumSize(designed / 2);
+        return;
+    }
+    canvas_->setFixedSize(designed);
 }
 
 FormWindow::~FormWindow() {
@@ -151,15 +179,18 @@ void FormWindow::applyLook(Look look) {
     if (coloursChange) {
         applyColours();
     }
-    canvas_->setFixedSize(look_.scale.toPixels(clientSize_));
+    sizeCanvas();
     if (form_ != nullptr) {
         // In the order the controls were added, so that a container is done before what it holds.
         for (const auto& control : form_->controls()) {
             restyle(widgets_.at(control.get()), *control, look_);
         }
     }
+    fillWithDrawings();
     setUpdatesEnabled(true);
-    adjustSize();
+    if (form_ == nullptr || !form_->resizable()) {
+        adjustSize();
+    }
 }
 
 // The window's keys act wherever its focus is, ahead of the focused widget.
@@ -237,19 +268,16 @@ void FormWindow::announcedControl(const ui::Control& control) {
 }
 
 void FormWindow::focusFirst() {
-    for (const ui::Control* control : form_->tabOrder()) {
-        if (!control->reachable()) {
-            continue;
-        }
-        QWidget* widget = widgets_.at(control);
-        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-            const QuietSelection quiet(box);
-            box->setFocus(Qt::TabFocusReason);
-            box->selectAll();
-        } else {
-            widget->setFocus(Qt::TabFocusReason);
-        }
+    if (form_ == nullptr || form_->focused() == nullptr) {
         return;
+    }
+    QWidget* widget = widgets_.at(form_->focused());
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        const QuietSelection quiet(box);
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+    } else {
+        widget->setFocus(Qt::TabFocusReason);
     }
 }
 

@@ -38,12 +38,13 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     void setHighContrast(bool on);
     bool highContrast() const { return look_.highContrast; }
 
-    // Gives the keyboard focus to the first control that Tab reaches, its text selected as Tab
-    // selects it, so that typing replaces the example; for a window about to be shown.
+    // Gives the keyboard focus to the control the form has it on, its text selected as Tab selects
+    // it, so that typing replaces the example; for a window about to be shown.
     void focusFirst();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void controlChanged(const ui::Control& control, ui::Change what) override;
@@ -57,6 +58,8 @@ class FormWindow : public QMainWindow, private ui::FormObserver {
     void applyFont();
     void applyColours();
     void applyLook(Look look);
+    void sizeCanvas();
+    void fillWithDrawings();
 
     ui::Form* form_;
     ui::Size clientSize_;

@@ -1,9 +1,11 @@
 #include "qt/window_manager.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -37,14 +39,58 @@ void WindowManager::formOpened(ui::Form& form) {
     }
     window->setHighContrast(highContrast_);
     window->setZoom(fittingZoom(window, zoom_));
-    window->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
+    if (form.resizable()) {
+        placeBeside(window, QApplication::activeWindow());
+    } else {
+        window->adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = window->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
     }
     window->focusFirst();
     window->show();
+}
+
+// A window the user moves and resizes comes back where it was left, on whichever screen that was;
+// the first time, it opens where it covers the least of the page it was opened from.
+void WindowManager::placeBeside(FormWindow* window, const QWidget* page) const {
+    const QString name = window->objectName();
+    if (const auto kept = memory_ != nullptr ? memory_->place(name) : std::nullopt;
+        kept && QGuiApplication::screenAt(kept->center()) != nullptr) {
+        window->setGeometry(*kept);
+        return;
+    }
+    window->resize(window->sizeAt(window->zoom()));
+    const QScreen* screen = page != nullptr ? page->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect covered = page != nullptr ? page->frameGeometry() : QRect();
+    const QSize size = window->frameGeometry().size();
+    // Right of the page, left of it, below it, above it, each kept within the screen.
+    const std::array<QPoint, 4> candidates{QPoint(covered.right() + 1, covered.top()),
+                                           QPoint(covered.left() - size.width(), covered.top()),
+                                           QPoint(covered.left(), covered.bottom() + 1),
+                                           QPoint(covered.left(), covered.top() - size.height())};
+    QRect best;
+    qint64 leastCovered = -1;
+    for (const QPoint& corner : candidates) {
+        QRect place(corner, size);
+        place.moveLeft(std::clamp(place.left(), area.left(),
+                                  std::max(area.left(), area.right() - size.width() + 1)));
+        place.moveTop(std::clamp(place.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - size.height() + 1)));
+        const QRect overlap = place.intersected(covered);
+        const qint64 area2 = overlap.isEmpty() ? 0 : qint64(overlap.width()) * overlap.height();
+        if (leastCovered < 0 || area2 < leastCovered) {
+            leastCovered = area2;
+            best = place;
+        }
+    }
+    window->move(best.topLeft());
 }
 
 void WindowManager::formRaised(ui::Form& form) {
@@ -61,6 +107,9 @@ void WindowManager::formClosing(ui::Form& form) {
         return;
     }
     if (FormWindow* window = it->second.data()) {
+        if (form.resizable() && memory_ != nullptr) {
+            memory_->savePlace(window->objectName(), window->geometry());
+        }
         window->detach();
         window->hide();
         // Later: the close may come from a signal of one of the window's own widgets.

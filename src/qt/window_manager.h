@@ -45,6 +45,7 @@ class WindowManager : public ui::WindowObserver {
     QSize outerSizeAtNormal(const FormWindow* window) const;
     int fittingZoom(const FormWindow* window, int wanted) const;
     static void keepOnScreen(QWidget* window);
+    void placeBeside(FormWindow* window, const QWidget* page) const;
 
     ZoomMemory* memory_;
     int zoom_;

@@ -20,4 +20,16 @@ void SettingsZoomMemory::save(int percent) {
     QSettings().setValue(zoomKey, percent);
 }
 
+std::optional<QRect> SettingsZoomMemory::place(const QString& form) {
+    const QVariant kept = QSettings().value(QStringLiteral("places/") + form);
+    if (!kept.isValid()) {
+        return std::nullopt;
+    }
+    return kept.toRect();
+}
+
+void SettingsZoomMemory::savePlace(const QString& form, const QRect& place) {
+    QSettings().setValue(QStringLiteral("places/") + form, place);
+}
+
 }  // namespace talvera::qt

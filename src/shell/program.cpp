@@ -80,6 +80,7 @@ void Program::show(PageId page) {
     form.onCloseRequest([this, page] { page == PageId::Title ? end() : close(page); });
     sketcher_.follow(form);
     form.load();
+    form.focusFirst();
     if (windows_ != nullptr) {
         windows_->formOpened(form);
     }

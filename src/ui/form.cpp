@@ -81,6 +81,14 @@ void Form::noteFocus(const Control* control) {
     }
 }
 
+void Form::focusFirst() {
+    const auto first = std::ranges::find_if(
+        tabOrder_, [](const Control* control) { return control->reachable(); });
+    if (first != tabOrder_.end()) {
+        noteFocus(*first);
+    }
+}
+
 void Form::load() const {
     if (loadHandler_) {
         loadHandler_();

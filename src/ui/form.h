@@ -68,6 +68,8 @@ class Form {
     // What a view reports when the user moves the focus: the view already shows it, so only the
     // page's own follower is told.
     void noteFocus(const Control* control);
+    // The window opens with the focus on the first control that Tab reaches.
+    void focusFirst();
     void onFocusNoted(std::function<void(const Control*)> handler) {
         focusHandler_ = std::move(handler);
     }

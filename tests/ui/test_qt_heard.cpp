@@ -28,6 +28,7 @@ class QtHeardTest : public QObject {
         Calculator calculator;
         calculator.form->setAccessibleName("TALVERA, Operações");
         calculator.form->setTabOrder({&calculator.form->control("AdiçãoN1")});
+        calculator.form->focusFirst();
         talvera::qt::WindowManager windows;
         windows.formOpened(*calculator.form);
         FormWindow* window = windows.windowFor(*calculator.form);

@@ -160,6 +160,10 @@ std::string Driver::description(std::string_view form, std::string_view name) {
     return control(form, name).description();
 }
 
+std::string Driver::drawing(std::string_view form, std::string_view name) {
+    return ui::describe(control(form, name).drawing());
+}
+
 std::string Driver::announced(std::string_view form) {
     return openForm(form).lastAnnouncement();
 }

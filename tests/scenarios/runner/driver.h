@@ -64,6 +64,8 @@ class Driver {
     // and what the program's voice said last.
     virtual std::string description(std::string_view form, std::string_view name);
     virtual std::string announced(std::string_view form);
+    // A drawing as its lines of text: its heading, then one line for each figure.
+    virtual std::string drawing(std::string_view form, std::string_view name);
     std::string said() const { return speech_.said; }
     // A menu item's tick, and whether it can be chosen.
     virtual bool menuTicked(std::string_view form, std::string_view caption);

@@ -175,6 +175,12 @@ class Run {
             const std::string found = driver_.description(window_, w[2]);
             check(step, "description of " + w[2] + " " + quoted(w[3]), found == w[3],
                   quoted(found));
+        } else if (what == "drawing") {
+            arity(step, 4);
+            const std::string found = driver_.drawing(window_, w[2]);
+            const bool holds = ('\n' + found).find('\n' + w[3] + '\n') != std::string::npos;
+            check(step, "the line " + quoted(w[3]) + " in the drawing " + w[2], holds,
+                  quoted(found));
         } else if (what == "announced" || what == "said") {
             arity(step, 3);
             const std::string found =

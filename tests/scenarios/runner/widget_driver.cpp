@@ -12,6 +12,7 @@
 
 #include "driver.h"
 #include "qt/accessibility.h"
+#include "qt/drawing_widget.h"
 #include "qt/window_manager.h"
 
 namespace talvera::scenarios {
@@ -229,6 +230,15 @@ class WidgetDriver : public Driver {
             throw ScenarioError(std::string(form) + " has no announcer");
         }
         return note->accessibleName().toStdString();
+    }
+
+    // What the widget paints, which the model hands it whole.
+    std::string drawing(std::string_view form, std::string_view name) override {
+        const auto* painted = dynamic_cast<const qt::DrawingWidget*>(widget(form, name));
+        if (painted == nullptr) {
+            throw ScenarioError(std::string(name) + " is not a drawing");
+        }
+        return ui::describe(painted->drawing());
     }
 
     bool menuTicked(std::string_view form, std::string_view caption) override {
