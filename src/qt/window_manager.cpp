@@ -84,9 +84,10 @@ void WindowManager::placeBeside(FormWindow* window, const QWidget* page) const {
         place.moveTop(std::clamp(place.top(), area.top(),
                                  std::max(area.top(), area.bottom() - size.height() + 1)));
         const QRect overlap = place.intersected(covered);
-        const qint64 area2 = overlap.isEmpty() ? 0 : qint64(overlap.width()) * overlap.height();
-        if (leastCovered < 0 || area2 < leastCovered) {
-            leastCovered = area2;
+        const qint64 hidden =
+            overlap.isEmpty() ? 0 : static_cast<qint64>(overlap.width()) * overlap.height();
+        if (leastCovered < 0 || hidden < leastCovered) {
+            leastCovered = hidden;
             best = place;
         }
     }
