@@ -6,7 +6,7 @@ namespace {
 constexpr std::string_view nothingYet = "Esta tarefa ainda não tem resultado.";
 }  // namespace
 
-void Narrator::tell(ui::Form& form, std::vector<const ui::Control*> taskFrames,
+void Narrator::tell(ui::Form& form, const std::vector<const ui::Control*>& taskFrames,
                     std::string sentence) {
     for (const ui::Control* frame : taskFrames) {
         lastSaid_[frame] = sentence;

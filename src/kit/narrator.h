@@ -23,7 +23,8 @@ class Narrator {
     std::string unavailable() const { return speech_.unavailable(); }
 
     // What one press of a task wrote; the task is known by the frames that hold its controls.
-    void tell(ui::Form& form, std::vector<const ui::Control*> taskFrames, std::string sentence);
+    void tell(ui::Form& form, const std::vector<const ui::Control*>& taskFrames,
+              std::string sentence);
     // A task's results were cleared: it has nothing to say again.
     void forget(const ui::Control& taskFrame);
     // A message box is about to open: read aloud, its text is heard as it appears.

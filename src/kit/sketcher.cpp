@@ -4,7 +4,7 @@
 
 namespace talvera::kit {
 
-void Sketcher::add(std::vector<const ui::Control*> frames, const SketchedTask& task) {
+void Sketcher::add(const std::vector<const ui::Control*>& frames, const SketchedTask& task) {
     for (const ui::Control* frame : frames) {
         tasks_.push_back({frame, &task});
     }

@@ -28,7 +28,7 @@ class Sketcher {
     void setListener(Listener listener) { listener_ = std::move(listener); }
 
     // A page's task, known by the frames that hold its controls; it lives as long as its form.
-    void add(std::vector<const ui::Control*> frames, const SketchedTask& task);
+    void add(const std::vector<const ui::Control*>& frames, const SketchedTask& task);
     // A form closes: its tasks go with it; the last picture stays as it was.
     void forget(const ui::Form& form);
     // Follows the focus of a form: a box of a task that takes it makes that task the last.

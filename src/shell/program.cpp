@@ -23,10 +23,10 @@ Program::Program(const Services& services)
       windows_(services.windows),
       preferences_(services.preferences != nullptr ? *services.preferences : runPreferences_),
       narrator_(services.speech != nullptr ? *services.speech : noSpeech_),
-      context_{.dialogs = dialogs_, .narrator = narrator_, .sketcher = sketcher_} {
+      context_{.dialogs = dialogs_, .narrator = narrator_, .sketcher = sketcher_},
+      highContrast_(preferences_.flag(highContrastKey)) {
     // A voice that went missing since the last run leaves reading aloud off.
     narrator_.setReadAloud(preferences_.flag(readAloudKey) && narrator_.unavailable().empty());
-    highContrast_ = preferences_.flag(highContrastKey);
     if (windows_ != nullptr && highContrast_) {
         windows_->setHighContrast(true);
     }
