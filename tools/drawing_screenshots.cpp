@@ -31,6 +31,8 @@ const std::vector<Example>& examples() {
         {"to-fraction", Kind::ToFraction, {"0.14(27)"}},
         {"negative-multiply", Kind::Multiplication, {"-7", "2", "5", "3"}},
         {"negative-divide", Kind::Division, {"-5", "2", "3", "4"}},
+        {"most-parts-multiply", Kind::Multiplication, {"239", "24", "229", "23"}},
+        {"most-parts-add", Kind::Addition, {"239", "24", "229", "23"}},
         {"huge-add",
          Kind::Addition,
          {"9999999999999999999999999999", "9999999999999999999999999998", "1", "7"}},

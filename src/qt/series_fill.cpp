@@ -78,7 +78,7 @@ void fillSeries(QPainter& painter, const QRectF& place, ui::Series series, const
 void drawSymbol(QPainter& painter, QPointF centre, qreal radius, ui::Series series,
                 const DrawingInk& ink) {
     painter.save();
-    painter.setPen(QPen(ink.line(), ink.px(1.5)));
+    painter.setPen(QPen(ink.line(), ink.outline()));
     painter.setBrush(ink.colour(series));
     const qreal x = centre.x();
     const qreal y = centre.y();
