@@ -63,12 +63,16 @@ QRectF stretch(const QRectF& whole, double start, double length, const FigureSpa
 }
 
 // Each part within the run gets a cross when the parts are drawn wide enough to hold one; else
-// the run is crossed out in a row of crosses about as wide as the bar is high.
+// the run is crossed out in a row of crosses about as wide as the bar is high. A sliver of a
+// part still gets one cross, over the whole run.
 std::vector<QRectF> crossedPlaces(const QRectF& run, const QRectF& whole, int parts,
                                   const FigureSpace& space) {
+    if (!(run.width() > 0)) {
+        return {};
+    }
     const qreal high = std::max<qreal>(1, run.height());
     const qreal part = parts > 0 ? space.unit / parts : 0;
-    const bool byPart = part >= space.ink.em();
+    const bool byPart = part >= space.ink.em() && run.width() / part < maxDrawnCount;
     const qreal count = std::clamp<qreal>(std::round(run.width() / high), 1, maxDrawnCount);
     const qreal cell = byPart ? part : run.width() / count;
     const qreal offset = byPart ? whole.left() : run.left();
@@ -81,6 +85,9 @@ std::vector<QRectF> crossedPlaces(const QRectF& run, const QRectF& whole, int pa
         if (place.width() > high / 3) {
             places.push_back(place);
         }
+    }
+    if (places.empty()) {
+        places.push_back(run);
     }
     return places;
 }
