@@ -14,7 +14,7 @@ namespace talvera::qt {
 namespace {
 
 qreal barHeight(const FigureSpace& space) {
-    return space.ink.em() * 1.6;
+    return space.ink.em() * 2;
 }
 
 // Where the label, the bar and its factor go. The label takes the column left of the bars, or

@@ -31,8 +31,11 @@ void hatch(QPainter& painter, const QRectF& place, const QColor& colour, const D
 
 // Dots in rows, every other row shifted by half a step.
 void dot(QPainter& painter, const QRectF& place, const QColor& colour, const DrawingInk& ink) {
-    const qreal step = std::max(ink.px(8), std::sqrt(place.width() * place.height() / maxPieces));
+    const qreal step = std::max(ink.px(7), std::sqrt(place.width() * place.height() / maxPieces));
     const qreal diameter = std::min(ink.px(4), step / 2);
+    // Whole dots only, clear of the outline drawn over the place's edges.
+    const qreal clear = diameter / 2 + ink.px(1.5);
+    const QRectF inner = place.adjusted(clear, clear, -clear, -clear);
     std::vector<QPointF> dots;
     for (qreal row = std::ceil(place.top() / step - 0.5); (row + 0.5) * step < place.bottom();
          ++row) {
@@ -41,8 +44,7 @@ void dot(QPainter& painter, const QRectF& place, const QColor& colour, const Dra
         for (qreal column = std::floor((place.left() - shift) / step);
              column * step + shift < place.right(); ++column) {
             const qreal x = column * step + shift + step / 4;
-            if (x - diameter / 2 >= place.left() && x + diameter / 2 <= place.right() &&
-                y - diameter / 2 >= place.top() && y + diameter / 2 <= place.bottom()) {
+            if (inner.contains(x, y)) {
                 dots.emplace_back(x, y);
             }
         }
