@@ -7,13 +7,28 @@
 
 namespace talvera::qt {
 
-// Placeholder until the painter lands: keeps the drawing, paints nothing.
+// The picture of a calculation, painted from its drawing at every paint, straight onto the
+// window, so that nothing is kept but the drawing itself. Its figures fill the widget's width;
+// a drawing taller than the widget is scaled down to fit. A screen reader meets it as the
+// drawing's heading, described by the words of every stage shown.
 class DrawingWidget : public QWidget {
   public:
-    using QWidget::QWidget;
-    void setDrawing(ui::Drawing drawing) { drawing_ = std::move(drawing); update(); }
-    void setLook(const Look& look) { look_ = look; update(); }
+    explicit DrawingWidget(QWidget* parent = nullptr);
+
+    void setDrawing(ui::Drawing drawing);
     const ui::Drawing& drawing() const { return drawing_; }
+
+    // The zoom and high contrast it is drawn with; at 100 % in the program's colours until set.
+    void setLook(const Look& look);
+    const Look& look() const { return look_; }
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     ui::Drawing drawing_;
