@@ -85,10 +85,8 @@ int main(int argc, char* argv[]) {
     talvera::qt::MessageBoxDialogs dialogs([&windows] { return windows.look(); });
     talvera::qt::Voice voice;
     talvera::qt::SettingsPreferences preferences;
-    talvera::shell::Program program({.dialogs = dialogs,
-                                     .windows = &windows,
-                                     .speech = &voice,
-                                     .preferences = &preferences});
+    talvera::shell::Program program(
+        {.dialogs = dialogs, .windows = &windows, .speech = &voice, .preferences = &preferences});
     program.start();
     return QApplication::exec();
 }
