@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <utility>
 #include <vector>
 
 #include "qt/program_style.h"
@@ -68,6 +69,21 @@ int main(int argc, char* argv[]) {
     }
     save(PageId::Operations, QStringLiteral("form1-operations-results"), zooms);
 
+    // The picture of each task of the Operations page, once worked out.
+    program.setPictureShown(true);
+    for (const auto& [task, file] :
+         std::vector<std::pair<const char*, const char*>>{{"Adição", "addition"},
+                                                          {"Subtracção", "subtraction"},
+                                                          {"Multiplicação", "multiplication"},
+                                                          {"Divisão", "division"},
+                                                          {"Simplificação", "simplification"},
+                                                          {"Comparação", "comparison"},
+                                                          {"Dízima", "to-decimal"},
+                                                          {"Conversão", "to-fraction"}}) {
+        click(PageId::Operations, task);
+        save(PageId::Picture, QStringLiteral("form6-picture-") + QString::fromLatin1(file), zooms);
+    }
+
     // Every row of the Details page worked out at once.
     for (const char* row : {"Adição", "Subtração", "Multiplicação", "Divisão"}) {
         click(PageId::Details, row);
@@ -80,5 +96,6 @@ int main(int argc, char* argv[]) {
     save(PageId::Operations, QStringLiteral("form1-operations-results-contrast"), normal);
     save(PageId::Details, QStringLiteral("form2-details-results-contrast"), normal);
     save(PageId::Instructions, QStringLiteral("form4-instructions-contrast"), normal);
+    save(PageId::Picture, QStringLiteral("form6-picture-to-fraction-contrast"), normal);
     return 0;
 }

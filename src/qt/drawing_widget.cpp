@@ -26,13 +26,8 @@ DrawingWidget::DrawingWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void DrawingWidget::setDrawing(ui::Drawing drawing) {
+    // What a screen reader reads of it is the model's, as for every control.
     drawing_ = std::move(drawing);
-    setAccessibleName(QString::fromStdString(drawing_.heading));
-    QStringList words;
-    for (const std::string& stage : drawing_.words) {
-        words << QString::fromStdString(stage);
-    }
-    setAccessibleDescription(words.join(QLatin1Char(' ')));
     updateGeometry();
     update();
 }

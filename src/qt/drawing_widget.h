@@ -9,8 +9,8 @@ namespace talvera::qt {
 
 // The picture of a calculation, painted from its drawing at every paint, straight onto the
 // window, so that nothing is kept but the drawing itself. Its figures fill the widget's width;
-// a drawing taller than the widget is scaled down to fit. A screen reader meets it as the
-// drawing's heading, described by the words of every stage shown.
+// a drawing taller than the widget is scaled down to fit. What a screen reader reads of it, its
+// name and the words of every stage shown, comes from the model like every control's.
 class DrawingWidget : public QWidget {
   public:
     explicit DrawingWidget(QWidget* parent = nullptr);

@@ -171,6 +171,8 @@ void FormWindow::applyLook(Look look) {
         return;
     }
     const bool coloursChange = look.highContrast != look_.highContrast;
+    // A window the user sizes keeps the size chosen, grown or shrunk with the zoom.
+    const QSize resized = size() * look.scale.percent() / look_.scale.percent();
     look_ = look;
     setLookOf(this, look_);
     // One paint at the end instead of one per widget.
@@ -188,7 +190,9 @@ void FormWindow::applyLook(Look look) {
     }
     fillWithDrawings();
     setUpdatesEnabled(true);
-    if (form_ == nullptr || !form_->resizable()) {
+    if (form_ != nullptr && form_->resizable()) {
+        resize(resized);
+    } else {
         adjustSize();
     }
 }
