@@ -11,38 +11,25 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-void replay(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-    std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-    LLVMFuzzerTestOneInput(data.data(), data.size());
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    std::size_t count = 0;
+    std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i) {
-        std::vector<std::filesystem::path> files;
         const std::filesystem::path path(argv[i]);
-        if (std::filesystem::is_directory(path)) {
-            for (const auto& entry : std::filesystem::directory_iterator(path)) {
-                if (entry.is_regular_file()) {
-                    files.push_back(entry.path());
-                }
-            }
-        } else {
+        if (!std::filesystem::is_directory(path)) {
             files.push_back(path);
+            continue;
         }
-        std::ranges::sort(files);
-        for (const auto& file : files) {
-            replay(file);
-            ++count;
+        for (const auto& entry : std::filesystem::directory_iterator(path)) {
+            files.push_back(entry.path());
         }
     }
-    std::printf("%zu inputs replayed\n", count);
-    return count > 0 ? 0 : 1;
+    std::ranges::sort(files);
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in),
+                                             std::istreambuf_iterator<char>()};
+        LLVMFuzzerTestOneInput(data.data(), data.size());
+    }
+    std::printf("%zu inputs replayed\n", files.size());
+    return files.empty() ? 1 : 0;
 }

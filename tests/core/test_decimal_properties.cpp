@@ -1,27 +1,40 @@
+// Random operands against their exact values: reading, order, the four operations and the
+// remainder of the decimal, and the order of fractions.
 #include <QtTest>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <random>
 #include <string>
-#include <utility>
 
+#include "core/capacity_error.h"
 #include "core/fraction_order.h"
-#include "core_test_support.h"
-#include "exact_rational.h"
+#include "reference.h"
 
 using namespace talvera::core;
-using namespace talvera::core::testing;
+using talvera::reference::Rational;
+namespace reference = talvera::reference;
 
 namespace {
 
 constexpr int casesPerRun = 3000;
 
-// A random operand: the parts it was drawn with (scale not reduced) and one way of writing it.
+// ± magnitude / 10^scale, the scale not reduced.
+struct Parts {
+    bool negative = false;
+    UInt128 magnitude = 0;
+    int scale = 0;
+    Rational value() const {
+        return Rational(negative ? -reference::integer(magnitude) : reference::integer(magnitude),
+                        reference::tenTo(static_cast<std::size_t>(scale)));
+    }
+    Decimal decimal() const { return Decimal::fromMagnitude(negative, magnitude, scale); }
+};
+
+// A random operand: the parts it was drawn with and one way of writing it.
 struct Operand {
-    DecimalParts parts;
+    Parts parts;
     std::string text;
 };
 
@@ -36,10 +49,14 @@ class OperandSource {
     Operand next() {
         const UInt128 largest = Decimal::maxMagnitude;
         const UInt128 bits = (UInt128{random_()} << 64U) | random_();
+        UInt128 power = 1;
+        for (auto n = below(29); n > 0; --n) {
+            power *= 10;
+        }
         const std::array<UInt128, 5> magnitudes = {
             below(11), largest - below(4),
-            std::min(largest, (UInt128{1} << below(97)) - 1 + below(3)),
-            powerOfTen(static_cast<int>(below(29))) * (1 + below(7)), bits >> (127 - below(96))};
+            std::min(largest, (UInt128{1} << below(97)) - 1 + below(3)), power * (1 + below(7)),
+            bits >> (127 - below(96))};
         const int scale = below(3) == 0 ? 0 : static_cast<int>(below(Decimal::maxScale + 1));
         return spelt({below(2) == 0, magnitudes.at(std::min<std::uint64_t>(below(10), 4)), scale});
     }
@@ -51,11 +68,13 @@ class OperandSource {
     }
 
   private:
-    Operand spelt(const DecimalParts& parts) {
-        const std::string plain = DecimalParts{false, parts.magnitude, parts.scale}.text();
+    Operand spelt(const Parts& parts) {
+        const std::string plain = reference::text(Parts{false, parts.magnitude, 0}.value() /
+                                                  reference::tenTo(parts.scale));
         const std::array<std::string, 4> spellings = {
-            plain, "00" + plain, plain + (parts.scale == 0 ? "." : "") + std::string(below(5), '0'),
-            digitsOf(parts.magnitude) + (below(2) == 0 ? "e-" : "E-") +
+            plain, "00" + plain,
+            plain + (plain.find('.') == std::string::npos ? "." : "") + std::string(below(5), '0'),
+            reference::integer(parts.magnitude).str() + (below(2) == 0 ? "e-" : "E-") +
                 std::to_string(parts.scale)};
         const std::string sign = parts.negative ? "-" : (below(4) == 0 ? "+" : "");
         return {parts, sign + spellings.at(below(4))};
@@ -73,27 +92,18 @@ struct Failures {
             first += "\n" + QString::fromStdString(line);
         }
     }
-    void compare(const std::string& actual, const std::string& wanted, const std::string& what) {
-        expect(actual == wanted, what + ": expected " + wanted + ", got " + actual);
-    }
     QString report() const { return QString::number(count) + " mismatches:" + first; }
 };
 
-// Every part of the result, its text read back, and the sign of its negation.
-bool matches(const Decimal& actual, const DecimalParts& expected) {
-    return actual.isNegative() == expected.negative && actual.magnitude() == expected.magnitude &&
-           actual.scale() == expected.scale && actual.isWhole() == (expected.scale == 0) &&
-           actual.isZero() == (expected.magnitude == 0) && actual.toString() == expected.text() &&
-           Decimal::parse(actual.toString()) == actual &&
-           (-actual).isNegative() == (!expected.negative && expected.magnitude != 0);
-}
-
-Decimal read(const Operand& operand) {
-    return Decimal::parse(operand.text).value();
-}
-
-Decimal decimalOf(const DecimalParts& parts) {
-    return Decimal::fromMagnitude(parts.negative, parts.magnitude, parts.scale);
+// Every part of a decimal against the value it must hold: the exact value, the canonical text
+// (and with it the scale), and the sign of the value and of its negation.
+std::string outcome(const Decimal& actual, const Rational& expected) {
+    const bool holds =
+        reference::exact(actual) == expected && actual.toString() == reference::text(expected) &&
+        actual.isZero() == (expected == 0) && actual.isWhole() == (actual.scale() == 0) &&
+        (-actual).isNegative() == (expected > 0);
+    return holds ? reference::text(expected)
+                 : actual.toString() + " (scale " + std::to_string(actual.scale()) + ")";
 }
 
 }  // namespace
@@ -102,27 +112,6 @@ class DecimalPropertiesTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void readingAndOrderMatchExactValues() {
-        OperandSource source(0x0bde5);
-        Failures failures;
-        int equal = 0;
-        for (int i = 0; i < casesPerRun; ++i) {
-            const Operand a = source.next();
-            const Operand b = source.nextBeside(a);
-            const Decimal x = read(a);
-            const Decimal y = read(b);
-            failures.expect(matches(x, toDecimalParts(a.parts.value()).value()),
-                            a.text + " reads as " + x.toString());
-            const std::strong_ordering order = a.parts.value() <=> b.parts.value();
-            equal += std::is_eq(order) ? 1 : 0;
-            failures.expect((x <=> y) == order && (x == y) == std::is_eq(order) &&
-                                (y <=> x) == (b.parts.value() <=> a.parts.value()),
-                            a.text + " against " + b.text + ": wrong order");
-        }
-        QVERIFY2(failures.count == 0, qPrintable(failures.report()));
-        QVERIFY(equal > casesPerRun / 50);
-    }
-
     void arithmeticMatchesExactValue_data() {
         QTest::addColumn<char>("operation");
         for (const char operation : {'+', '-', '*', '/', '%'}) {
@@ -130,45 +119,56 @@ class DecimalPropertiesTest : public QObject {
         }
     }
 
+    // Each operand is also read and ordered against the other.
     void arithmeticMatchesExactValue() {
         QFETCH(char, operation);
         OperandSource source(static_cast<std::uint64_t>(operation));
         Failures failures;
-        int rounded = 0;
-        int beyond = 0;
-        int ties = 0;
+        std::array<int, 4> reached{};  // equal operands, rounded results, ties, beyond the range
         for (int i = 0; i < casesPerRun; ++i) {
             const Operand a = source.next();
             const Operand b = source.nextBeside(a);
-            const bool byZero = (operation == '/' || operation == '%') && b.parts.magnitude == 0;
-            const std::optional<DecimalParts> expected =
-                byZero ? std::nullopt
-                       : toDecimalParts(combine(operation, a.parts.value(), b.parts.value()));
-            rounded += expected && expected->rounded ? 1 : 0;
-            beyond += !expected && !byZero ? 1 : 0;
-            ties += expected && expected->tie ? 1 : 0;
-            const std::string wanted = expected ? expected->text() : "CapacityError";
-            std::string actual;
-            try {
-                const Decimal result = combine(operation, read(a), read(b));
-                actual = expected && matches(result, *expected)
-                             ? wanted
-                             : result.toString() + " (scale " + std::to_string(result.scale()) +
-                                   (result.isNegative() ? ", negative)" : ")");
-            } catch (const CapacityError&) {
-                actual = "CapacityError";
+            const Decimal x = Decimal::parse(a.text).value();
+            const Decimal y = Decimal::parse(b.text).value();
+            for (const auto& [read, operand] : {std::pair{x, a}, std::pair{y, b}}) {
+                const Rational value = reference::nearest(operand.parts.value()).value();
+                failures.expect(outcome(read, value) == reference::text(value),
+                                operand.text + " reads as " + outcome(read, value));
             }
-            failures.compare(actual, wanted, a.text + " " + operation + " " + b.text);
+            const int order = a.parts.value().compare(b.parts.value());
+            failures.expect((x <=> y) == (order <=> 0) && (x == y) == (order == 0) &&
+                                (y <=> x) == (0 <=> order),
+                            a.text + " against " + b.text + ": wrong order");
+
+            const bool byZero = (operation == '/' || operation == '%') && y.isZero();
+            const Rational exact =
+                byZero ? Rational(0)
+                       : reference::combine(operation, a.parts.value(), b.parts.value());
+            bool tie = false;
+            const auto expected = byZero ? std::nullopt : reference::nearest(exact, &tie);
+            reached[0] += order == 0 ? 1 : 0;
+            reached[1] += expected && *expected != exact ? 1 : 0;
+            reached[2] += expected && tie ? 1 : 0;
+            reached[3] += !expected && !byZero ? 1 : 0;
+            const std::string wanted = expected ? reference::text(*expected) : "CapacityError";
+            std::string actual = "CapacityError";
+            try {
+                const Decimal result = reference::combine(operation, x, y);
+                actual = expected ? outcome(result, *expected) : result.toString();
+            } catch (const CapacityError&) {
+            }
+            failures.expect(actual == wanted, a.text + " " + operation + " " + b.text +
+                                                  ": expected " + wanted + ", got " + actual);
         }
         QVERIFY2(failures.count == 0, qPrintable(failures.report()));
-        // The operands must reach rounding, exact ties and overflow, or the run proves little;
-        // a remainder is always exact and never beyond the range.
+        // The operands must reach equal values, rounding, exact ties and overflow, or the run
+        // proves little; a remainder is always exact and never beyond the range.
+        QVERIFY(reached[0] > casesPerRun / 50);
         if (operation == '%') {
-            QCOMPARE(rounded + beyond, 0);
+            QCOMPARE(reached[1] + reached[3], 0);
         } else {
-            QVERIFY(rounded > casesPerRun / 100);
-            QVERIFY(beyond > casesPerRun / 100);
-            QVERIFY(ties >= 5);
+            QVERIFY(reached[1] > casesPerRun / 100 && reached[2] >= 5 &&
+                    reached[3] > casesPerRun / 100);
         }
     }
 
@@ -177,8 +177,8 @@ class DecimalPropertiesTest : public QObject {
         OperandSource source(0xf4ac);
         Failures failures;
         for (int i = 0; i < casesPerRun; ++i) {
-            std::array<DecimalParts, 4> terms = {source.next().parts, source.next().parts,
-                                                 source.next().parts, source.next().parts};
+            std::array<Parts, 4> terms = {source.next().parts, source.next().parts,
+                                          source.next().parts, source.next().parts};
             if (i % 4 == 0) {  // the same fraction with its terms divided by a common factor
                 const UInt128 factor = 2 + source.below(1000);
                 const bool flip = source.below(2) == 0;
@@ -190,12 +190,12 @@ class DecimalPropertiesTest : public QObject {
             }
             terms[1].magnitude = std::max<UInt128>(terms[1].magnitude, 1);
             terms[3].magnitude = std::max<UInt128>(terms[3].magnitude, 1);
+            const Rational first = terms[0].value() / terms[1].value();
+            const Rational second = terms[2].value() / terms[3].value();
             failures.expect(
-                compareFractions(decimalOf(terms[0]), decimalOf(terms[1]), decimalOf(terms[2]),
-                                 decimalOf(terms[3])) ==
-                    (terms[0].value() / terms[1].value() <=> terms[2].value() / terms[3].value()),
-                terms[0].text() + "/" + terms[1].text() + " against " + terms[2].text() + "/" +
-                    terms[3].text());
+                compareFractions(terms[0].decimal(), terms[1].decimal(), terms[2].decimal(),
+                                 terms[3].decimal()) == (first.compare(second) <=> 0),
+                first.str() + " against " + second.str());
         }
         QVERIFY2(failures.count == 0, qPrintable(failures.report()));
     }

@@ -1,48 +1,53 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "program_texts.h"
+#include "operations/operations_layout.h"
+#include "shell/page_id.h"
 #include "ui/form.h"
 
 namespace talvera::monkey {
 
-// Where the monkey's decisions come from: a seeded random engine, or a fuzzer's bytes.
-class Chooser {
-  public:
-    Chooser() = default;
-    Chooser(const Chooser&) = delete;
-    Chooser& operator=(const Chooser&) = delete;
-    virtual ~Chooser() = default;
+// Where the decisions come from, byte by byte: a seeded random engine, or a fuzzer's input, which
+// returns nothing once it has run dry.
+using Bytes = std::function<std::optional<std::uint8_t>()>;
 
-    // Whether there is anything left to decide with.
-    virtual bool more() = 0;
-    // A number below choices (choices > 0).
-    virtual std::size_t pick(std::size_t choices) = 0;
-    // A text to type into the box of that name.
-    virtual std::string text(std::string_view boxName) = 0;
-};
-
-// Random typing and clicking on the form model of both work pages. After every action it
-// checks that nothing escaped a handler, that every message box says one of the program's own
-// texts under its title, and that every result either page wrote at one press is the exact
-// result in lowest terms.
+// Typing and clicking on both work pages of a running program, each action checked against the
+// exact reference: every "=" pressed at once shows exactly the messages, in order, and the results
+// that the reference works out from its boxes; a step of a Details row shows only the rows'
+// messages; anything else shows none.
 class Monkey {
   public:
-    explicit Monkey(const ProgramTexts& texts) : texts_(texts) {}
+    Monkey();
+    Monkey(const Monkey&) = delete;
+    Monkey& operator=(const Monkey&) = delete;
+    ~Monkey();
 
-    // One sequence of at most that many actions on a fresh program; returns the first fault
-    // found, or the empty text.
-    std::string run(Chooser& chooser, std::size_t actions);
+    // A fresh program with both work pages open.
+    void restart();
+    ui::Form& form(shell::PageId page) const;
+    // The Operations page's controls by role, as its layout names them.
+    const operations::OperationsControls& operations() const;
 
-    // Clicks whose result was checked, and message boxes seen.
-    std::size_t checked() const { return checked_; }
-    std::size_t messages() const { return messages_; }
+    // Types the text into the control of that name, or clicks it when there is no text; returns
+    // the fault found, or the empty text.
+    std::string act(shell::PageId page, std::string_view name,
+                    const std::optional<std::string>& text = std::nullopt);
+    // One sequence of at most that many actions on a fresh program: the first fault, or "".
+    std::string run(const Bytes& bytes, std::size_t actions);
+
+    std::size_t checked() const { return checked_; }    // presses checked exactly
+    std::size_t messages() const { return messages_; }  // message boxes seen
 
   private:
-    const ProgramTexts& texts_;
+    struct State;
+    std::unique_ptr<State> state_;
     std::size_t checked_ = 0;
     std::size_t messages_ = 0;
 };
