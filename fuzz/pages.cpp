@@ -11,11 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static talvera::monkey::Monkey monkey;
     std::size_t at = 0;
-    const std::string fault = monkey.run(
-        [&]() -> std::optional<std::uint8_t> {
-            return at < size ? std::optional(data[at++]) : std::nullopt;
-        },
-        200);
+    const auto next = [&]() { return at < size ? std::optional(data[at++]) : std::nullopt; };
+    const std::string fault = monkey.run(next, 200);
     talvera::fuzz::check(fault.empty(), fault);
     return 0;
 }

@@ -1,6 +1,5 @@
 // Replays a fuzz target's corpus without a fuzzer, so the normal build and compiler keep every
 // input it ever found in the tests: `replay DIRECTORY_OR_FILE...`.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,22 +11,19 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 int main(int argc, char** argv) {
-    std::vector<std::filesystem::path> files;
+    namespace fs = std::filesystem;
+    std::vector<fs::path> files;
     for (int i = 1; i < argc; ++i) {
-        const std::filesystem::path path(argv[i]);
-        if (!std::filesystem::is_directory(path)) {
+        const fs::path path(argv[i]);
+        if (fs::is_directory(path)) {
+            files.insert(files.end(), fs::directory_iterator(path), fs::directory_iterator());
+        } else {
             files.push_back(path);
-            continue;
-        }
-        for (const auto& entry : std::filesystem::directory_iterator(path)) {
-            files.push_back(entry.path());
         }
     }
-    std::ranges::sort(files);
     for (const auto& file : files) {
         std::ifstream in(file, std::ios::binary);
-        const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in),
-                                             std::istreambuf_iterator<char>()};
+        const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in), {}};
         LLVMFuzzerTestOneInput(data.data(), data.size());
     }
     std::printf("%zu inputs replayed\n", files.size());

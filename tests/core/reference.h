@@ -36,13 +36,13 @@ inline Integer integer(core::UInt128 value) {
 }
 
 inline Rational exact(const core::Decimal& value) {
-    const Rational magnitude(integer(value.magnitude()),
-                             tenTo(static_cast<std::size_t>(value.scale())));
-    return value.isNegative() ? Rational(-magnitude) : magnitude;
+    const Integer magnitude = integer(value.magnitude());
+    return {value.isNegative() ? Integer(-magnitude) : magnitude,
+            tenTo(static_cast<std::size_t>(value.scale()))};
 }
 
-// The decimal a value becomes: rounded half to even at the largest scale of at most 28 whose
-// magnitude fits 96 bits; nothing when none does. tie tells whether it lay halfway.
+// The decimal a value becomes: half to even at the largest scale up to 28 that fits; tie if
+// halfway.
 inline std::optional<Rational> nearest(const Rational& value, bool* tie = nullptr) {
     for (std::size_t scale = 29; scale-- > 0;) {
         Integer whole;
@@ -68,22 +68,20 @@ inline std::string text(const Rational& value) {
         ++places;
     }
     const Integer scaled = abs(mp::numerator(value)) * tenTo(places) / mp::denominator(value);
-    std::string digits = scaled.str();
-    digits.insert(0, places + 1 - std::min(digits.size(), places + 1), '0');
+    std::string digits = std::string(places + 1, '0') + scaled.str();
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - places - 1));
     const std::size_t whole = digits.size() - places;
     return (value < 0 ? "-" : "") + digits.substr(0, whole) + (places > 0 ? "." : "") +
            digits.substr(whole);
 }
 
-// The exact value of a number in the program's grammar: a sign, digits with at most one point
-// (one digit at least), an exponent; nothing for any other text. Values beyond 10^400 or below
-// 10^-400 come back as those, which every rule of the program treats alike.
+// A number in the program's grammar (sign, digits with one point at most, exponent), exactly;
+// beyond 10^400 or below 10^-400 as those, which every rule of the program treats alike.
 inline std::optional<Rational> number(std::string_view text) {
     std::size_t at = 0;
     const auto take = [&text, &at](std::string_view marks) {
         const bool taken = at < text.size() && marks.find(text[at]) != std::string_view::npos;
-        at += taken ? 1 : 0;
-        return taken ? text[at - 1] : '\0';
+        return taken ? text[at++] : '\0';
     };
     const auto run = [&text, &at] {
         const std::size_t from = at;
@@ -93,34 +91,32 @@ inline std::optional<Rational> number(std::string_view text) {
     const bool negative = take("+-") == '-';
     std::string mantissa = run();
     const std::string places = take(".") != '\0' ? run() : "";
-    auto shift = -static_cast<long long>(places.size());
+    long long shift = -static_cast<long long>(places.size());
     if (take("eE") != '\0') {
         const bool down = take("+-") == '-';
-        std::string exponent = run();
+        const std::string exponent = run();
         if (exponent.empty()) {
             return std::nullopt;
         }
-        exponent.erase(0, exponent.find_first_not_of('0'));
-        const long long size = exponent.size() > 9 ? 1'000'000'000 : std::stoll("0" + exponent);
-        shift += down ? -size : size;
+        const Integer size = min(digits(exponent), Integer(1'000'000'000));
+        shift += (down ? -1 : 1) * size.convert_to<long long>();
     }
-    mantissa += places;
-    if (mantissa.empty() || at != text.size()) {
+    if (mantissa.size() + places.size() == 0 || at != text.size()) {
         return std::nullopt;
     }
-    const Integer digitValue = digits(mantissa);
-    const auto position = static_cast<long long>(digitValue.str().size()) + shift;
-    const Rational magnitude = digitValue == 0   ? Rational(0)
+    const Integer value = digits(mantissa + places);
+    const long long position = static_cast<long long>(value.str().size()) + shift;
+    const auto power = [](long long e) {
+        return tenTo(static_cast<std::size_t>(std::max(e, 0LL)));
+    };
+    const Rational magnitude = value == 0        ? Rational(0)
                                : position > 400  ? Rational(tenTo(400))
                                : position < -400 ? Rational(1, tenTo(400))
-                               : shift >= 0
-                                   ? Rational(digitValue * tenTo(static_cast<std::size_t>(shift)))
-                                   : Rational(digitValue, tenTo(static_cast<std::size_t>(-shift)));
+                                                 : Rational(value * power(shift), power(-shift));
     return negative ? Rational(-magnitude) : magnitude;
 }
 
-// What a value becomes as a double: 0 at or below half the least subnormal, beyond the range at
-// or above the largest double plus half its last step.
+// As a double: 0 up to half the least subnormal; infinite from the largest plus half a step.
 inline bool zeroAsDouble(const Rational& value) {
     return abs(value) <= Rational(1, Integer(1) << 1075U);
 }

@@ -1,24 +1,91 @@
-// The values the number core must give digit for digit, and the edges random operands and the
-// fuzz corpora seldom reach. Each row names a function, its arguments, and the outcome as text.
+// The number core: random operands against their exact values, and the values it must give
+// digit for digit where random operands, the pages and the fuzz corpora seldom reach.
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
-#include <exception>
+#include <cstdint>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "core/capacity_error.h"
-#include "core/decimal_fraction.h"
 #include "core/divisors.h"
 #include "core/fixed_width.h"
 #include "core/fraction_order.h"
-#include "core/number_reading.h"
 #include "core/validation.h"
+#include "reference.h"
 
 using namespace talvera::core;
+using talvera::reference::Rational;
+namespace reference = talvera::reference;
 
 namespace {
+
+constexpr int casesPerRun = 3000;
+
+// A random operand: ± magnitude / 10^scale (the scale not reduced), and one way of writing it.
+struct Operand {
+    bool negative = false;
+    UInt128 magnitude = 0;
+    int scale = 0;
+    std::string text;
+    Rational value() const {
+        return {negative ? -reference::integer(magnitude) : reference::integer(magnitude),
+                reference::tenTo(static_cast<std::size_t>(scale))};
+    }
+};
+
+// Operands where decimal code goes wrong: zero, the bound, powers of 2 and 10, any scale and
+// spelling.
+class OperandSource {
+  public:
+    explicit OperandSource(std::uint64_t seed) : random_(seed) {}
+
+    std::uint64_t below(std::uint64_t limit) { return random_() % limit; }
+
+    // Beside another, at times the same value again, maybe negated: equal values and zeros.
+    Operand next(const Operand* beside = nullptr) {
+        const UInt128 largest = Decimal::maxMagnitude;
+        const UInt128 bits = (UInt128{random_()} << 64U) | random_();
+        UInt128 power = 1;
+        for (auto n = below(29); n > 0; --n) {
+            power *= 10;
+        }
+        const std::array<UInt128, 5> magnitudes = {
+            below(11), largest - below(4),
+            std::min(largest, (UInt128{1} << below(97)) - 1 + below(3)), power * (1 + below(7)),
+            bits >> (127 - below(96))};
+        Operand operand{below(2) == 0, magnitudes.at(std::min<std::uint64_t>(below(10), 4)),
+                        below(3) == 0 ? 0 : static_cast<int>(below(Decimal::maxScale + 1)), ""};
+        if (beside != nullptr && below(8) == 0) {
+            operand = {operand.negative, beside->magnitude, beside->scale, ""};
+        }
+        const std::string plain = reference::text(abs(operand.value()));
+        const std::array<std::string, 4> spellings = {
+            plain, "00" + plain,
+            plain + (plain.find('.') == std::string::npos ? "." : "") + std::string(below(5), '0'),
+            reference::integer(operand.magnitude).str() + (below(2) == 0 ? "e-" : "E-") +
+                std::to_string(operand.scale)};
+        operand.text =
+            (operand.negative ? "-" : (below(4) == 0 ? "+" : "")) + spellings.at(below(4));
+        return operand;
+    }
+
+  private:
+    std::mt19937_64 random_;
+};
+
+// A decimal against the value it must hold: the value, the canonical text and scale, the signs.
+std::string outcome(const Decimal& actual, const Rational& expected) {
+    const bool holds =
+        reference::exact(actual) == expected && actual.toString() == reference::text(expected) &&
+        actual.isZero() == (expected == 0) && actual.isWhole() == (actual.scale() == 0) &&
+        (-actual).isNegative() == (expected > 0);
+    return holds ? reference::text(expected)
+                 : actual.toString() + " (scale " + std::to_string(actual.scale()) + ")";
+}
 
 const QString capacity = QStringLiteral("CapacityError");
 const QString nothing = QStringLiteral("nothing");
@@ -26,22 +93,14 @@ const QString nothing = QStringLiteral("nothing");
 const QString bound = QStringLiteral("79228162514264337593543950335");
 const QString boundLessOne = QStringLiteral("79228162514264337593543950334");
 
-// A number of a row; one the parser refuses throws, which fails only its own row.
-Decimal dec(const QString& text) {
-    return Decimal::parse(text.toStdString()).value();
-}
-
-QString shown(const Decimal& value) {
-    return QString::fromStdString(value.toString());
-}
 QString shown(const std::optional<Decimal>& value) {
-    return value ? shown(*value) : nothing;
+    return value ? QString::fromStdString(value->toString()) : nothing;
 }
 QString shown(const Fraction& value) {
     return shown(value.numerator) + "/" + shown(value.denominator);
 }
 QString shown(std::strong_ordering order) {
-    return std::is_lt(order) ? "<" : (std::is_gt(order) ? ">" : "=");
+    return QChar(std::is_lt(order) ? u'<' : (std::is_gt(order) ? u'>' : u'='));
 }
 
 // The same outcome with the arguments either way round, or a note that it differs.
@@ -49,20 +108,18 @@ QString either(const QString& one, const QString& other) {
     return one == other ? one : one + ", but the other way round " + other;
 }
 
-// The rules of each kind of task: plain checks ("ops"), the Details page's sums (a negative
-// denominator as typed, before the conversion) and the comparison (every term present, and a
-// negative denominator by its converted value). The boxes alternate numerator and denominator.
+// The term validation by rules "ops", "sum" (Details sums) or "cmp" (the comparison).
 QString validated(const QStringList& a) {
     const TermRules rules = a[1] == u"sum"
                                 ? TermRules{.negativeDenominators = NegativeCheck::OnText}
                             : a[1] == u"cmp" ? TermRules{true, NegativeCheck::OnValue}
                                              : TermRules{};
-    std::vector<std::string> texts;
-    std::vector<TermBox> boxes;
-    texts.reserve(static_cast<std::size_t>(a.size()));  // the boxes view these texts
-    for (const QString& box : a.mid(2)) {
-        texts.push_back(box.toStdString());
-        boxes.push_back({texts.back(), boxes.size() % 2 == 1});
+    std::vector<std::string> texts(static_cast<std::size_t>(a.size() - 2));
+    std::ranges::transform(a.mid(2), texts.begin(), &QString::toStdString);
+    std::vector<TermBox> boxes;  // they view the texts
+    boxes.reserve(texts.size());
+    for (const std::string& text : texts) {
+        boxes.push_back({text, boxes.size() % 2 == 1});
     }
     const ValidatedTerms result = validateTerms(boxes, rules);
     const std::array<const char*, 6> faults{"ok",       "empty",     "not numeric",
@@ -74,15 +131,11 @@ QString validated(const QStringList& a) {
     return outcome;
 }
 
-QString computed(const QStringList& a) {
-    const auto d = [&a](int i) { return dec(a[i]); };
+QString computed(const QStringList& a) try {
+    // A number the parser refuses throws, which fails only its own row.
+    const auto d = [&a](int i) { return Decimal::parse(a[i].toStdString()).value(); };
     const auto s = [&a](int i) { return a[i].toStdString(); };
     const QString& function = a[0];
-    if (function == u"leading") {
-        // The leading number as a decimal; the double of the same rule must agree with it.
-        const QString value = shown(Decimal::parse(leadingNumberText(s(1))));
-        return leadingNumber(s(1)) == value.toDouble() ? value : "another double than " + value;
-    }
     if (function == u"int32" || function == u"int16") {
         return QString::number(function == u"int32" ? toRemainderInteger(d(1))
                                                     : toInt16(a[1].toDouble()));
@@ -96,8 +149,7 @@ QString computed(const QStringList& a) {
                       shown(greatestCommonDivisor(d(2), d(1))));
     }
     if (function == u"gcd of texts") {
-        return either(shown(greatestCommonDivisor(s(1), s(2))),
-                      shown(greatestCommonDivisor(s(2), s(1))));
+        return shown(greatestCommonDivisor(s(1), s(2)));
     }
     if (function == u"lcm") {
         return either(shown(leastCommonMultiple(d(1), d(2))),
@@ -106,13 +158,8 @@ QString computed(const QStringList& a) {
     if (function == u"reduce") {
         return shown(reduce(d(1), d(2)));
     }
-    if (function == u"+" || function == u"-" || function == u"*" || function == u"/") {
-        const Fraction x{d(1), d(2)};
-        const Fraction y{d(3), d(4)};
-        return shown(function == u"+"   ? x + y
-                     : function == u"-" ? x - y
-                     : function == u"*" ? x * y
-                                        : x / y);
+    if (function == u"/") {
+        return shown(Fraction{d(1), d(2)} / Fraction{d(3), d(4)});
     }
     if (function == u"whole") {
         return shown(wholeValue({d(1), d(2)})) + " " + QString::number(signOf({d(1), d(2)}));
@@ -121,10 +168,9 @@ QString computed(const QStringList& a) {
         return either(shown(compareFractions(d(1), d(2), d(3), d(4))),
                       shown(reversed(compareFractions(d(3), d(4), d(1), d(2)))));
     }
-    if (function == u"validate") {
-        return validated(a);
-    }
-    return shown(decimalToFraction(s(1)));
+    return validated(a);
+} catch (const CapacityError&) {
+    return capacity;
 }
 
 void row(const char* name, const QStringList& arguments, const QString& expected) {
@@ -137,19 +183,71 @@ class CoreTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void arithmeticMatchesExactValue_data() {
+        QTest::addColumn<char>("operation");
+        for (const char operation : {'+', '-', '*', '/', '%'}) {
+            QTest::addRow("%c", operation) << operation;
+        }
+    }
+
+    // Each operand is also read and ordered against the other.
+    void arithmeticMatchesExactValue() {
+        QFETCH(char, operation);
+        OperandSource source(static_cast<std::uint64_t>(operation));
+        QStringList failures;  // the first few show the pattern of a fault
+        const auto expect = [&failures](bool holds, const std::string& line) {
+            failures << (holds ? QString() : QString::fromStdString(line));
+        };
+        std::array<int, 4> reached{};  // equal operands, rounded results, ties, beyond the range
+        for (int i = 0; i < casesPerRun; ++i) {
+            const Operand a = source.next();
+            const Operand b = source.next(&a);
+            const Decimal x = Decimal::parse(a.text).value();
+            const Decimal y = Decimal::parse(b.text).value();
+            for (const auto& [read, operand] : {std::pair{x, a}, std::pair{y, b}}) {
+                const Rational value = reference::nearest(operand.value()).value();
+                expect(outcome(read, value) == reference::text(value),
+                       operand.text + " reads as " + outcome(read, value));
+            }
+            const int order = a.value().compare(b.value());
+            expect((x <=> y) == (order <=> 0) && (x == y) == (order == 0) &&
+                       (y <=> x) == (0 <=> order),
+                   a.text + " against " + b.text + ": wrong order");
+
+            const bool byZero = (operation == '/' || operation == '%') && y.isZero();
+            const Rational exact =
+                byZero ? Rational(0) : reference::combine(operation, a.value(), b.value());
+            bool tie = false;
+            const auto expected = byZero ? std::nullopt : reference::nearest(exact, &tie);
+            reached[0] += order == 0 ? 1 : 0;
+            reached[1] += expected && *expected != exact ? 1 : 0;
+            reached[2] += expected && tie ? 1 : 0;
+            reached[3] += !expected && !byZero ? 1 : 0;
+            const std::string wanted = expected ? reference::text(*expected) : "CapacityError";
+            std::string actual = "CapacityError";
+            try {
+                const Decimal result = reference::combine(operation, x, y);
+                actual = expected ? outcome(result, *expected) : result.toString();
+            } catch (const CapacityError&) {
+            }
+            expect(actual == wanted, std::string(a.text)
+                                         .append(" ")
+                                         .append(1, operation)
+                                         .append(" " + b.text + ": expected " + wanted)
+                                         .append(", got " + actual));
+        }
+        failures.removeAll({});
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 10).join('\n')));
+        // The run must reach each case to prove anything; a remainder is exact and always fits.
+        QVERIFY(reached[0] > casesPerRun / 50);
+        QVERIFY(operation == '%' ? reached[1] + reached[3] == 0
+                                 : reached[1] > casesPerRun / 100 && reached[2] >= 5 &&
+                                       reached[3] > casesPerRun / 100);
+    }
+
     void values_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");
-        row("inner blank skipped", {"leading", "1 2"}, "12");
-        row("tabs and line feeds skipped", {"leading", "\t1\n2 3"}, "123");
-        row("no number", {"leading", "abc"}, "0");
-        row("exponent", {"leading", "15e-3"}, "0.015");
-        row("second point ends it", {"leading", "2.5.7"}, "2.5");
-        row("sign and point", {"leading", "+.5x"}, "0.5");
-        // Beyond the double's range is beyond the program's; below it reads as 0.
-        row("just beyond the largest double", {"leading", "1.8e308"}, capacity);
-        row("padded, with letters after", {"leading", "  9 e 999xyz"}, capacity);
-        row("below the smallest double", {"leading", "1e-400"}, "0");
 
         // The fixed-width integers round half to even before their range is checked.
         row("largest remainder integer", {"int32", "2147483647"}, "2147483647");
@@ -172,50 +270,29 @@ class CoreTest : public QObject {
         row("int16 rounds past smallest", {"int16", "-32768.6"}, capacity);
         row("int16 not a number", {"int16", "nan"}, capacity);
 
-        row("gcd 12, 8", {"gcd", "12", "8"}, "4");
-        row("gcd -12, 8", {"gcd", "-12", "8"}, "4");
         row("gcd 7, 0", {"gcd", "7", "0"}, "7");
         row("gcd 0, 0", {"gcd", "0", "0"}, "0");
-        row("gcd 1, 1", {"gcd", "1", "1"}, "1");
         row("gcd of a fraction", {"gcd", "0.015", "3"}, nothing);
-        // As read back from result boxes.
         row("gcd of an exponent", {"gcd of texts", "1e2", "75"}, "25");
         row("gcd of letters", {"gcd of texts", "abc", "3"}, nothing);
         row("gcd beyond the range", {"gcd of texts", "1e40", "3"}, capacity);
-        row("lcm 4, 6", {"lcm", "4", "6"}, "12");
-        row("lcm 5, 5", {"lcm", "5", "5"}, "5");
         row("lcm of large coprimes", {"lcm", "999999937", "999999929"}, "999999866000004473");
         row("lcm just fits", {"lcm", "281474976710656", "281474976710655"},
             "79228162514264056118567239680");
         row("lcm just beyond", {"lcm", "281474976710656", "281474976710657"}, capacity);
-        row("reduce zero numerator", {"reduce", "0", "20"}, "0/1");
-        row("reduce zero over negative", {"reduce", "0", "-20"}, "0/-1");
-        row("reduce common factor", {"reduce", "30", "24"}, "5/4");
-        row("reduce keeps the sign below", {"reduce", "1", "-6"}, "1/-6");
-        row("reduce keeps both signs", {"reduce", "-2", "-12"}, "-1/-6");
         row("reduce zero over zero", {"reduce", "0", "0"}, capacity);
 
-        // Fractions as both pages form them, unreduced.
-        row("sum over the product", {"+", "1", "4", "15", "6"}, "66/24");
-        row("difference", {"-", "1", "4", "1", "2"}, "-2/8");
-        row("product", {"*", "5", "12", "18", "7"}, "90/84");
-        row("quotient inverts the second", {"/", "5", "12", "7", "18"}, "90/84");
+        // Fractions as the pages form them, unreduced: what no page reaches.
         row("quotient by a zero numerator", {"/", "1", "2", "0", "3"}, "3/0");
-        row("signs stay where they fell", {"*", "-1", "2", "1", "-3"}, "-1/-6");
-        row("denominators beyond the range", {"+", "1", bound, "1", "2"}, capacity);
-        // The whole value and the sign of n over d.
-        row("equal terms", {"whole", "7", "7"}, "1 1");
         row("equal terms beyond 32 bits", {"whole", bound, bound}, "1 1");
-        row("divides", {"whole", "-12", "4"}, "-3 -1");
-        row("both negative", {"whole", "-12", "-4"}, "3 1");
-        row("does not divide", {"whole", "5", "4"}, "nothing 1");
-        row("zero numerator", {"whole", "0", "5"}, "0 0");
         row("beyond the remainder integers", {"whole", "4294967296", "2"}, capacity);
         row("whole of a zero denominator", {"whole", "3", "0"}, capacity);
-        // Both quotients round to the same 28 places, or do not fit at all: only the exact cross
-        // products tell them apart.
+        // Quotients that round alike, or do not fit: only exact cross products tell them apart.
         const QString tinyStep = QStringLiteral("0.0000000000000000000000000001");
         const QString belowLess = QStringLiteral("79228162514264337593543950333");
+        row("one negative denominator", {"order", "1", "-2", "1", "3"}, "<");
+        row("zero over a negative denominator", {"order", "0", "-1", "0", "1"}, "=");
+        row("equal at other scales", {"order", "-0.25", "-1", "10", "40"}, "=");
         row("1/bound < 1/neighbour", {"order", "1", bound, "1", boundLessOne}, "<");
         row("near one", {"order", boundLessOne, bound, belowLess, boundLessOne}, ">");
         row("near one, negative denominators",
@@ -224,77 +301,30 @@ class CoreTest : public QObject {
         row("both at scale 28", {"order", "7.9228162514264337593543950335", bound, tinyStep, "1"},
             "=");
 
-        // The term validation: which check fails first, or the converted terms.
-        row("trailing point", {"validate", "ops", "5.", "2", "1", "2"}, "ok 5 2 1 2");
-        row("exponent term", {"validate", "ops", "1e2", "3", "1", "2"}, "ok 100 3 1 2");
         row("bound in full", {"validate", "ops", bound, bound}, "ok " + bound + " " + bound);
-        row("negative denominator accepted", {"validate", "ops", "1", "-3", "1", "2"},
-            "ok 1 -3 1 2");
-        // An empty box is not a zero: it fails the numeric check, which every box passes before
-        // any is checked for being whole.
-        row("empty numerator", {"validate", "ops", "", "2", "3", "4"}, "not numeric");
+        // Every box passes the numeric check before any is checked for being whole.
         row("decimal then letters", {"validate", "ops", "2.5", "3", "x", "4"}, "not numeric");
-        row("zero denominator", {"validate", "ops", "1", "0", "1", "2"}, "zero");
         row("negative zero denominator", {"validate", "ops", "1", "2", "1", "-0"}, "zero");
-        row("zero with places", {"validate", "ops", "1", "0.0", "1", "2"}, "zero");
         row("decimal over zero", {"validate", "ops", "2.5", "0", "1", "2"}, "not whole");
-        row("above the bound", {"validate", "ops", "79228162514264337593543950336", "2"}, capacity);
-        row("30 digits", {"validate", "ops", "1", "100000000000000000000000000000"}, capacity);
         row("overflow before decimal check", {"validate", "ops", "2.5", "3", "1", "1e30"},
             capacity);
         row("letters before overflow", {"validate", "ops", "1e30", "3", "x", "2"}, "not numeric");
         // Sums on the Details page refuse negative denominators, right after the numeric check.
-        row("sum negative", {"validate", "sum", "1", "-4", "1", "2"}, "negative");
         row("sum negative before decimal", {"validate", "sum", "2.5", "3", "1", "-4"}, "negative");
         row("sum letters before negative", {"validate", "sum", "x", "-4", "1", "2"}, "not numeric");
-        row("sum negative zero", {"validate", "sum", "1", "-0", "1", "2"}, "zero");
         // A denominator that reads as negative but converts to 0.
         row("sum negative tiny", {"validate", "sum", "1", "-1e-30", "1", "2"}, "negative");
         // The comparison: empty boxes first, then negative values after the conversion.
-        row("cmp empty", {"validate", "cmp", "1", " ", "1", "2"}, "empty");
         row("cmp empty before letters", {"validate", "cmp", "x", "2", "", "2"}, "empty");
         row("cmp negative tiny", {"validate", "cmp", "1", "-1e-30", "1", "2"}, "zero");
-        row("cmp negative decimal", {"validate", "cmp", "1", "-2.5", "1", "2"}, "negative");
         row("cmp decimal then negative", {"validate", "cmp", "2.5", "3", "1", "-4"}, "negative");
         row("cmp overflow before negative", {"validate", "cmp", "1", "-4", "1e30", "2"}, capacity);
-        row("cmp negative", {"validate", "cmp", "-1", "2", "3", "4"}, "ok -1 2 3 4");
-
-        // The conversion's arithmetic on decimals longer than its box takes (the conversion's
-        // fuzz corpus checks the rest): the digits over a power of ten where they fit, the
-        // reduced fraction where only that fits, or where the program's capacity ends.
-        row("numerator beyond the range", {"decimal", "99999999999999999999999999999.9"}, capacity);
-        row("fits once the fives go", {"decimal", "0.0000000000009094947017729282379150390625"},
-            "1/1099511627776");
-        // 2^-95 and 2^-96, each written out in full.
-        row("the largest reduced denominator",
-            {"decimal", "0." + QString(28, u'0') +
-                            "2524354896707237777317531408904915934954260592348873615264892578125"},
-            "1/39614081257132168796771975168");
-        row("one place more",
-            {"decimal", "0." + QString(28, u'0') +
-                            "12621774483536188886587657044524579674771302961744368076324462890625"},
-            capacity);
-        row("denominator beyond the range after reduction",
-            {"decimal", "0." + QString(49, u'0') + "5"}, capacity);
-        row("trailing zeros beyond the scale", {"decimal", "-2.5" + QString(38, u'0')}, "-5/2");
-        row("odd and beyond the range after reduction", {"decimal", bound + ".5"}, capacity);
-        row("zero with many places", {"decimal", "-0." + QString(33, u'0')}, "0/1");
-        row("repeating, unreduced", {"decimal", "-1.(3)"}, "-12/9");
-        row("empty period", {"decimal", "0.5()"}, "0/0");
     }
 
     void values() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, expected);
-        QString outcome;
-        try {
-            outcome = computed(arguments);
-        } catch (const CapacityError&) {
-            outcome = capacity;
-        } catch (const std::exception& error) {
-            outcome = QStringLiteral("unexpected exception: ") + QString::fromUtf8(error.what());
-        }
-        QCOMPARE(outcome, expected);
+        QCOMPARE(computed(arguments), expected);
     }
 };
 

@@ -22,6 +22,7 @@ using reference::Integer;
 using reference::Rational;
 using shell::PageId;
 using ui::Control;
+using Terms = std::vector<Integer>;
 namespace mp = reference::mp;
 namespace texts = operations::texts;
 
@@ -32,9 +33,8 @@ Integer fit(const Integer& value) {
     return abs(value) > reference::bound ? throw Beyond{} : value;
 }
 
-// A fraction as the pages form it from N1, D1, N2, D2, before any reduction: a sum or difference
-// over the product of the denominators, a product term by term, a quotient by the inverse.
-std::pair<Integer, Integer> combined(char operation, const std::vector<Integer>& x) {
+// A fraction as the pages form it from N1, D1, N2, D2, unreduced; a quotient by the inverse.
+std::pair<Integer, Integer> combined(char operation, const Terms& x) {
     if (operation == '+' || operation == '-') {
         const Integer cross = fit(x[2] * x[1]);
         return {fit(fit(x[0] * x[3]) + (operation == '+' ? cross : Integer(-cross))),
@@ -44,74 +44,58 @@ std::pair<Integer, Integer> combined(char operation, const std::vector<Integer>&
     return {fit(x[0] * x[second]), fit(x[1] * x[5 - second])};
 }
 
-// Whether n over d is whole as the pages test it: equal terms are 1, any others are tested on
-// 32-bit remainder integers.
+// Whether n over d is whole as the pages test it: 1 if equal, else on 32-bit remainder integers.
 bool whole(const Integer& n, const Integer& d) {
     const Integer limit = Integer(1) << 31U;
-    if (n != d && (n < -limit || n >= limit || d < -limit || d >= limit)) {
-        throw Beyond{};
-    }
-    return n == d || n % d == 0;
+    const bool fits = n >= -limit && n < limit && d >= -limit && d < limit;
+    return n == d || (fits ? n % d == 0 : throw Beyond{});
 }
 
-// What the checks read of a control: whether it is shown, a panel being nothing more; a box's
-// text or a caption; a button's caption and what it says to a screen reader.
+// What the checks compare of a control: shown or not, its text, and a button's spoken words.
 std::string look(const Control& control) {
     using enum ui::ControlKind;
-    if (!control.visible() || control.kind() == Frame) {
-        return control.visible() ? "shown" : "hidden";
-    }
-    return control.text() + (control.kind() == Button ? " / " + control.description() : "");
+    const bool button = control.kind() == Button;
+    const std::string text = control.text() + (button ? " / " + control.description() : "");
+    return !control.visible() ? "hidden" : (control.kind() == Frame ? "shown" : text);
 }
 
-// What a person might type: mostly small whole numbers for a term and decimals for the
-// conversion; now and then a text at the edge of a check, or any bytes at all.
+// Mostly small whole numbers for a term and decimals for the conversion; at times an edge or junk.
 std::string typed(const std::function<std::size_t(std::size_t)>& pick, bool decimal) {
-    static constexpr std::array<std::string_view, 30> odd{
-        "",     " ",      "-",      "+",      ".",   "x",
-        "1e3",  "2E-1",   "0x10",   "1,5",    "--1", " 7 ",
-        "3.0",  "-0",     "1.5",    "2.5",    "ç",   "😀",
-        "١٢",   "(",      ")",      "0.(",    "…",   "1 2",
-        "1e30", "-1e-30", "1e-400", "-1e400", "0.0", "99999999999999999999999999999"};
-    const auto digits = [&pick](std::size_t most) {
-        std::string text;
+    static constexpr std::array<std::string_view, 24> odd{
+        "",       " ",      "x",      "1e3",        "2E-1", "1,5",
+        "--1",    " 7 ",    "3.0",    "-0",         "1.5",  "ç",
+        "😀",      "١٢",     "0.(",    "…",          "1 2",  "1e30",
+        "-1e-30", "1e-400", "-1e400", "2147483648", "0.0",  "99999999999999999999999999999"};
+    std::string text = pick(4) == 0 ? "-" : "";
+    const auto digits = [&pick, &text](std::size_t most) {
         for (std::size_t n = pick(most + 1); n > 0; --n) {
             text.push_back(static_cast<char>('0' + pick(10)));
         }
-        return text;
     };
-    const std::string sign = pick(4) == 0 ? "-" : "";
-    std::string text = sign + digits(5) + "." + digits(4);
-    switch (pick(decimal ? 4 : 20)) {
-        case 0:
-            for (std::size_t n = pick(12); n > 0; --n) {
-                text.push_back(static_cast<char>(decimal ? ".,()-+ e0"[pick(9)] : pick(256)));
-            }
-            return text;
-        case 1:
-            return decimal ? sign + digits(30) + "." + digits(40) : std::string(odd[pick(30)]);
-        case 2:
-        case 3:
-            return decimal || pick(2) == 0 ? text + "(" + digits(5) + (pick(4) == 0 ? "" : ")")
-                                           : text;
-        case 4:
-            return sign + digits(16);
-        case 5:
-            return "0";
-        default:
-            return sign + std::to_string(1 + pick(30));
+    const std::size_t kind = pick(decimal ? 4 : 10);
+    for (std::size_t n = kind == 0 ? pick(12) : 0; n > 0; --n) {  // any bytes, or marks
+        text.push_back(static_cast<char>(decimal ? ".,()-+ e0"[pick(9)] : pick(256)));
     }
+    if (kind == 1 && !decimal) {
+        return std::string(odd[pick(odd.size())]);
+    }
+    if (kind > 0 && kind < 4) {
+        digits(kind == 1 ? 30 : 5);
+        text += ".";
+        digits(kind == 1 ? 40 : 4);
+        if (kind > 1 && (decimal || pick(2) == 0)) {
+            text += "(";
+            digits(5);
+            text += pick(4) == 0 ? "" : ")";
+        }
+    }
+    digits(kind == 4 ? 16 : 0);
+    return text + (kind > 4 ? (kind == 5 ? "0" : std::to_string(1 + pick(30))) : "");
 }
 
-// The checks a task runs besides those of every page: none for the operations and products, a
-// negative denominator as typed for the Details sums, empty boxes and a negative denominator by
-// its value for the comparison.
-enum class Checks { Plain, Sum, Comparison };
-
-// What a press must show, worked out from the boxes of the live page as each handler is meant
-// to: its checks in order, then every intermediate exactly; one beyond the scaled decimal's bound
-// or a fixed-width integer ends the press with the capacity message, leaving what was written.
-// The roles are those of a scratch layout of the page, found on the live page by name.
+// What a press must show, from the live page's boxes: the handler's checks in order, then every
+// intermediate exactly, one beyond the scaled decimal or a fixed-width integer ending the press
+// with the capacity message. Roles come from a scratch layout, found on the live page by name.
 class Reference {
   public:
     explicit Reference(const ui::Form& live) : live_(live) {
@@ -120,15 +104,16 @@ class Reference {
         }
     }
 
-    std::vector<std::string> messages;
+    std::string messages;                      // as CollectingDialogs::all has them
     std::map<std::string, std::string> looks;  // every control of the page, as it must be after
 
-    void say(std::string_view message) { messages.emplace_back(message); }
+    void say(std::string_view message) { messages += " \"" + std::string(message) + "\""; }
 
     void fraction(const operations::FractionTaskControls& c, char operation) {
-        const operations::ResultView& view = c.result;
-        const auto t = terms(c.terms, operation == 's' ? texts::singular : texts::plural);
-        if (!t || refusesZero(operation == ':', *t)) {
+        const operations::OverlayPanels& p = c.result.panels;
+        const auto t =
+            terms(c.terms, operation == 's' ? texts::singular : texts::plural, operation == ':');
+        if (!t) {
             return;
         }
         auto [n, d] = operation == 's' ? std::pair{(*t)[0], (*t)[1]} : combined(operation, *t);
@@ -138,29 +123,27 @@ class Reference {
         // Sums always write the reduced terms; the others only a positive fraction's magnitudes.
         const bool sum = operation == '+' || operation == '-';
         if (sum) {
-            write(view.numerator, view.denominator, n, d);
+            write(c.result.numerator, c.result.denominator, n, d);
         }
         if (whole(n, d)) {
-            write(view.panels.wholeBox, n / d, &view.panels.whole);
+            write(p.wholeBox, p.wholeBox, n / d, n / d, &p.whole);
         } else if ((n < 0) != (d < 0)) {
-            write(view.panels.negativeNumerator, view.panels.negativeDenominator, abs(n), abs(d),
-                  &view.panels.negative);
+            write(p.negativeNumerator, p.negativeDenominator, abs(n), abs(d), &p.negative);
         } else if (!sum) {
-            write(view.numerator, view.denominator, abs(n), abs(d));
+            write(c.result.numerator, c.result.denominator, abs(n), abs(d));
         }
     }
 
     void comparison(const operations::ComparisonControls& c) {
-        const auto t = terms(c.terms, texts::comparison, Checks::Comparison);
+        const auto t = terms(c.terms, texts::comparison);
         if (!t) {
             return;
         }
-        const std::vector<Integer>& x = *t;
+        const Terms& x = *t;
         const int order = Rational(x[0], x[1]).compare(Rational(x[2], x[3]));
-        const std::string sign = order < 0 ? "<" : (order > 0 ? ">" : "=");
-        looks[c.sign.name()] = sign;
+        looks[c.sign.name()] = std::string(1, order < 0 ? '<' : (order > 0 ? '>' : '='));
         looks[c.compare.name()] =
-            sign + " / " +
+            looks[c.sign.name()] + " / " +
             std::string(order < 0 ? texts::firstIsLess
                                   : (order > 0 ? texts::firstIsGreater : texts::bothEqual));
         // The common denominator is a 16-bit integer, and so is each denominator it comes from.
@@ -169,8 +152,8 @@ class Reference {
             throw Beyond{};
         }
         write(c.denominator1, c.denominator2, common, common);
-        write(c.numerator1, fit(common / x[1] * x[0]));
-        write(c.numerator2, fit(common / x[3] * x[2]));
+        write(c.numerator1, c.numerator1, 0, fit(common / x[1] * x[0]));
+        write(c.numerator2, c.numerator2, 0, fit(common / x[3] * x[2]));
     }
 
     void toDecimal(const operations::ToDecimalControls& c) {
@@ -190,11 +173,11 @@ class Reference {
     }
 
     void toFraction(const operations::ToFractionControls& c) {
-        std::string input = live_.control(c.input.name()).text();
+        const std::string& typedText = live_.control(c.input.name()).text();
+        std::string input = typedText;
         std::ranges::replace(input, ',', '.');
         std::erase(input, ' ');
-        // A rewrite of the box is an edit, which empties the results.
-        if (input != live_.control(c.input.name()).text()) {
+        if (input != typedText) {  // a rewrite of the box is an edit, which empties the results
             looks[c.numerator.name()] = looks[c.denominator.name()] = "";
         }
         looks[c.input.name()] = input;
@@ -209,18 +192,19 @@ class Reference {
         if (input.size() > 32767) {
             throw Beyond{};  // its length is a 16-bit count
         }
-        if (count('.') > 1 || input.find(texts::ellipsis) != std::string::npos) {
-            return say(texts::tooManyPoints);
-        }
-        for (const auto& [mark, ending] :
-             {std::pair{'(', texts::tooManyOpenings}, std::pair{')', texts::tooManyClosings}}) {
-            if (count(mark) > 1) {
-                return say(std::string(texts::tooManyPrefix) + std::to_string(count(mark)) +
-                           std::string(ending));
+        const auto tooMany = [&count](char mark, std::string_view ending) {
+            return std::string(texts::tooManyPrefix) + std::to_string(count(mark)) +
+                   std::string(ending);
+        };
+        for (const auto& [refused, message] : std::array<std::pair<bool, std::string>, 4>{
+                 {{count('.') > 1 || input.find(texts::ellipsis) != std::string::npos,
+                   std::string(texts::tooManyPoints)},
+                  {count('(') > 1, tooMany('(', texts::tooManyOpenings)},
+                  {count(')') > 1, tooMany(')', texts::tooManyClosings)},
+                  {count(')') > 0 && input.back() != ')', std::string(texts::afterPeriod)}}}) {
+            if (refused) {
+                return say(message);
             }
-        }
-        if (count(')') > 0 && input.back() != ')') {
-            return say(texts::afterPeriod);
         }
         static const std::regex notation(R"(([+-]?)([0-9]*)\.([0-9]*)(\(([0-9]*)\)?)?)");
         std::smatch part;
@@ -231,8 +215,7 @@ class Reference {
         const std::string period = part[5].str();
         Rational value(reference::digits(part[2].str() + fixed), reference::tenTo(fixed.size()));
         if (part[4].matched) {
-            // A period has its own capacity: a 16-bit integer part and difference AP - A, then
-            // the unreduced terms; an empty period makes 0 over 0.
+            // 16-bit integer part and difference AP - A; an empty period makes 0 over 0.
             const Integer integer = reference::digits(part[2].str());
             const Integer difference = reference::digits(fixed + period) - reference::digits(fixed);
             if (integer > (part[1] == "-" ? 32768 : 32767) || difference > 32767 ||
@@ -249,7 +232,7 @@ class Reference {
 
     void sum(const details::SumRowControls& c, char operation) {
         const details::ResultPanels& p = c.row.panels;
-        const auto t = terms(c.row.terms, details::texts::sum, Checks::Sum);
+        const auto t = atOnce(c.row) ? terms(c.row.terms, details::texts::sum) : std::nullopt;
         if (!t) {
             return;
         }
@@ -260,49 +243,48 @@ class Reference {
         looks[c.multipleLine.name()] = "( " + b.str() + " , " + d.str() + " ) = " + m.str();
         looks[c.firstFactor.name()] = "( " + Integer(m / b).str() + " )";
         looks[c.secondFactor.name()] = "( " + Integer(m / d).str() + " )";
-        write(c.firstExpanded.numerator, fit(a * m) / b);
-        write(c.secondExpanded.numerator, fit(n * m) / d);
+        write(c.firstExpanded.numerator, c.firstExpanded.numerator, 0, fit(a * m) / b);
+        write(c.secondExpanded.numerator, c.secondExpanded.numerator, 0, fit(n * m) / d);
         write(c.firstExpanded.denominator, c.secondExpanded.denominator, m, m);
         const Integer x = combined(operation, {a * m / b, 1, n * m / d, 1}).first;
         write(c.combined.numerator, c.combined.denominator, x, m);
-        // The panels follow the working fraction: reduced where it reduces, its magnitude where
-        // it is negative; whether it is whole follows the result in lowest terms.
+        // The panels follow the working fraction; the whole test, the result in lowest terms.
         const Integer h = gcd(x, m);
-        if (x > 0 && h > 1) {
-            write(p.reducedBoxes.numerator, p.reducedBoxes.denominator, x / h, m / h, &p.reduced);
-        } else if (x < 0) {
-            write(p.negativeBoxes.numerator, p.negativeBoxes.denominator, -x / h, m / h,
-                  &p.negative);
+        if (x != 0 && (x < 0 || h > 1)) {
+            const details::FractionBoxes& boxes = x < 0 ? p.negativeBoxes : p.reducedBoxes;
+            write(boxes.numerator, boxes.denominator, abs(x) / h, m / h,
+                  x < 0 ? &p.negative : &p.reduced);
         }
         const Integer g = gcd(u, w);
         if (whole(u / g, w / g)) {
-            write(p.wholeBox, u / w, &p.whole);
+            write(p.wholeBox, p.wholeBox, u / w, u / w, &p.whole);
         }
     }
 
     void product(const details::ProductRowControls& c, char operation) {
         const details::ResultPanels& p = c.row.panels;
-        const auto t = terms(c.row.terms, details::texts::product);
-        if (!t || refusesZero(operation == ':', *t)) {
+        const auto t = atOnce(c.row) ? terms(c.row.terms, details::texts::product, operation == ':')
+                                     : std::nullopt;
+        if (!t) {
             return;
         }
         if (c.inverted) {
-            const auto& [first, inverted] = *c.inverted;
-            write(first.numerator, first.denominator, (*t)[0], (*t)[1]);
-            write(inverted.numerator, inverted.denominator, (*t)[3], (*t)[2]);
+            write(c.inverted->first.numerator, c.inverted->first.denominator, (*t)[0], (*t)[1]);
+            write(c.inverted->inverted.numerator, c.inverted->inverted.denominator, (*t)[3],
+                  (*t)[2]);
         }
         const auto [n, d] = combined(operation, *t);
         write(c.product.numerator, c.product.denominator, n, d);
         // Reduced, the signs stay where they fell; a negative result shows its magnitude.
         const Integer g = gcd(n, d);
-        const bool negative = (n < 0) != (d < 0);
         if (g != 1 && n != 0) {
+            const bool negative = (n < 0) != (d < 0);
             const details::FractionBoxes& boxes = negative ? p.negativeBoxes : p.reducedBoxes;
             write(boxes.numerator, boxes.denominator, negative ? Integer(abs(n / g)) : n / g,
                   negative ? Integer(abs(d / g)) : d / g, negative ? &p.negative : &p.reduced);
         }
         if (whole(n / g, d / g)) {
-            write(p.wholeBox, n / d, &p.whole);
+            write(p.wholeBox, p.wholeBox, n / d, n / d, &p.whole);
         }
     }
 
@@ -313,16 +295,16 @@ class Reference {
         return text.substr(0, text.find_last_not_of(' ') + 1);
     }
 
-    // The term validation: the empty check, the numeric check, a denominator negative as typed,
-    // the conversion, a denominator negative by its value, the decimal check and the zero check,
-    // each over every box in turn.
-    std::optional<std::vector<Integer>> terms(const std::vector<Control*>& boxes,
-                                              const kit::TermValidation& validation,
-                                              Checks checks = Checks::Plain) {
+    // The term validation: empty (comparison), numeric, negative as typed (Details sums),
+    // conversion, negative by value (comparison), decimal, zero; each check over every box.
+    // Division then refuses a second fraction whose numerator is 0.
+    std::optional<Terms> terms(const std::vector<Control*>& boxes,
+                               const kit::TermValidation& validation, bool division = false) {
+        const bool comparison = &validation == &texts::comparison;
         const kit::TermSentences& words = validation.sentences;
         std::vector<std::optional<Rational>> values;
         for (const Control* box : boxes) {
-            if (checks == Checks::Comparison && term(*box).empty()) {
+            if (comparison && term(*box).empty()) {
                 return refuse(words.emptyTerm);
             }
             values.push_back(reference::number(term(*box)));
@@ -334,7 +316,7 @@ class Reference {
             return refuse(words.notNumeric);
         }
         // The check on the text reads a denominator as a double.
-        if (checks == Checks::Sum && denominator([](const Rational& value) {
+        if (&validation == &details::texts::sum && denominator([](const Rational& value) {
                 return reference::beyondDouble(value)
                            ? throw Beyond{}
                            : value < 0 && !reference::zeroAsDouble(value);
@@ -345,7 +327,7 @@ class Reference {
             value = reference::nearest(*value);
             value = value ? value : throw Beyond{};
         }
-        if (checks == Checks::Comparison && denominator([](const Rational& v) { return v < 0; })) {
+        if (comparison && denominator([](const Rational& value) { return value < 0; })) {
             return refuse(words.negativeDenominator);
         }
         if (std::ranges::any_of(values, [](const auto& v) { return mp::denominator(*v) != 1; })) {
@@ -354,11 +336,11 @@ class Reference {
         if (denominator([](const Rational& value) { return value == 0; })) {
             return refuse(words.zeroDenominator);
         }
-        std::vector<Integer> whole;
-        for (const auto& value : values) {
-            whole.push_back(mp::numerator(*value));
-        }
-        return whole;
+        Terms whole(values.size());
+        std::ranges::transform(values, whole.begin(),
+                               [](const auto& v) { return mp::numerator(*v); });
+        return division && whole[2] == 0 ? refuse(kit::messages::divisionByZero)
+                                         : std::optional(whole);
     }
 
     std::nullopt_t refuse(std::string_view message) {
@@ -366,48 +348,38 @@ class Reference {
         return std::nullopt;
     }
 
-    // Division refuses a second fraction whose numerator is 0.
-    bool refusesZero(bool division, const std::vector<Integer>& terms) {
-        const bool refused = division && terms[2] == 0;
-        if (refused) {
-            say(kit::messages::divisionByZero);
+    // A row in step mode refuses its "=".
+    bool atOnce(const details::RowControls& row) {
+        if (live_.control(row.stepMode.name()).checked()) {
+            say(details::texts::stepModeRefusal);
         }
-        return refused;
+        return !live_.control(row.stepMode.name()).checked();
     }
 
-    // A whole number written into a box, and the panel it stands in shown.
-    void write(const Control& box, const Integer& value, const Control* panel = nullptr) {
-        looks[box.name()] = value.str();
+    // Two boxes written (the second wins if they are one), and the panel they are in shown.
+    void write(const Control& top, const Control& bottom, const Integer& n, const Integer& d,
+               const Control* panel = nullptr) {
+        looks[top.name()] = n.str();
+        looks[bottom.name()] = d.str();
         if (panel != nullptr) {
             looks[panel->name()] = "shown";
         }
     }
 
-    void write(const Control& top, const Control& bottom, const Integer& n, const Integer& d,
-               const Control* panel = nullptr) {
-        write(top, n, panel);
-        write(bottom, d);
-    }
-
     const ui::Form& live_;
 };
 
+// The message boxes shown, one by one and as one text, marked where the title is not ours.
 class CollectingDialogs : public ui::Dialogs {
   public:
     void inform(std::string_view text, std::string_view title, ui::MessageIcon /*icon*/) override {
         texts.push_back((title == kit::messages::appTitle ? "" : "(untitled) ") +
                         std::string(text));
+        all += " \"" + texts.back() + "\"";
     }
     std::vector<std::string> texts;
+    std::string all;
 };
-
-std::string listed(const std::vector<std::string>& messages) {
-    std::string list;
-    for (const std::string& message : messages) {
-        list += " \"" + message + "\"";
-    }
-    return "[" + list + " ]";
-}
 
 enum class Press { Other, Exact, Step };
 
@@ -421,50 +393,38 @@ struct Monkey::State {
     CollectingDialogs dialogs;
     std::unique_ptr<shell::Program> program;
 
-    // Works out what a press on the page must show: every "=" exactly; a step of a Details row,
-    // whose later steps read back what the teacher may have edited, by its messages only.
+    // Every "=" is checked exactly; a step, which reads back what a teacher may edit, by messages.
     Press expect(Reference& r, PageId page, const std::string& name) const {
         const auto& o = operations;
         const auto& d = details;
-        if (page == PageId::Operations) {
-            for (const auto& [task, operation] :
-                 {std::pair{&o.addition, '+'}, std::pair{&o.subtraction, '-'},
-                  std::pair{&o.multiplication, '*'}, std::pair{&o.division, ':'},
-                  std::pair{&o.simplification, 's'}}) {
-                if (name == task->equals.name()) {
-                    r.fraction(*task, operation);
-                    return Press::Exact;
-                }
+        const std::array<std::pair<const Control*, std::function<void()>>, 12> presses{{
+            {&o.addition.equals, [&] { r.fraction(o.addition, '+'); }},
+            {&o.subtraction.equals, [&] { r.fraction(o.subtraction, '-'); }},
+            {&o.multiplication.equals, [&] { r.fraction(o.multiplication, '*'); }},
+            {&o.division.equals, [&] { r.fraction(o.division, ':'); }},
+            {&o.simplification.equals, [&] { r.fraction(o.simplification, 's'); }},
+            {&o.comparison.compare, [&] { r.comparison(o.comparison); }},
+            {&o.toDecimal.convert, [&] { r.toDecimal(o.toDecimal); }},
+            {&o.toFraction.convert, [&] { r.toFraction(o.toFraction); }},
+            {&d.addition.row.equals, [&] { r.sum(d.addition, '+'); }},
+            {&d.subtraction.row.equals, [&] { r.sum(d.subtraction, '-'); }},
+            {&d.multiplication.row.equals, [&] { r.product(d.multiplication, '*'); }},
+            {&d.division.row.equals, [&] { r.product(d.division, ':'); }},
+        }};
+        // The scratch layouts tell which page a role is on.
+        const ui::Form& layout = page == PageId::Operations ? operationsLayout : detailsLayout;
+        for (const auto& [button, work] : presses) {
+            if (&button->form() == &layout && button->name() == name) {
+                work();
+                return Press::Exact;
             }
-            if (name == o.comparison.compare.name()) {
-                r.comparison(o.comparison);
-            } else if (name == o.toDecimal.convert.name()) {
-                r.toDecimal(o.toDecimal);
-            } else if (name == o.toFraction.convert.name()) {
-                r.toFraction(o.toFraction);
-            } else {
-                return Press::Other;
-            }
-            return Press::Exact;
         }
-        for (const auto& [row, operation] :
-             {std::pair{&d.addition.row, '+'}, std::pair{&d.subtraction.row, '-'},
-              std::pair{&d.multiplication.row, '*'}, std::pair{&d.division.row, ':'}}) {
-            if (std::ranges::any_of(row->steps, [&name](auto* s) { return s->name() == name; })) {
+        for (const auto* row :
+             {&d.addition.row, &d.subtraction.row, &d.multiplication.row, &d.division.row}) {
+            if (page == PageId::Details &&
+                std::ranges::any_of(row->steps, [&name](auto* s) { return s->name() == name; })) {
                 return Press::Step;
             }
-            if (name != row->equals.name()) {
-                continue;
-            }
-            // A row in step mode refuses its "=".
-            if (program->form(page)->control(row->stepMode.name()).checked()) {
-                r.say(details::texts::stepModeRefusal);
-            } else if (operation == '+' || operation == '-') {
-                r.sum(operation == '+' ? d.addition : d.subtraction, operation);
-            } else {
-                r.product(operation == '*' ? d.multiplication : d.division, operation);
-            }
-            return Press::Exact;
         }
         return Press::Other;
     }
@@ -481,7 +441,6 @@ ui::Form& Monkey::form(PageId page) const {
 }
 
 void Monkey::restart() {
-    state_->program.reset();
     state_->program = std::make_unique<shell::Program>(state_->dialogs);
     state_->program->start();
     state_->program->show(PageId::Operations);
@@ -503,45 +462,38 @@ std::string Monkey::act(PageId page, std::string_view name,
         press = Press::Exact;
         expected.say(kit::messages::capacity);
     }
-    std::vector<std::string>& shown = state_->dialogs.texts;
-    shown.clear();
-    const std::string action = form(page).name() + ": " +
-                               (text ? "typing \"" + *text + "\" into " : "clicking ") +
-                               control.name();
+    CollectingDialogs& shown = state_->dialogs;
+    shown = {};
+    std::string fault = form(page).name() + ": " +
+                        (text ? "typing \"" + *text + "\" into " : "clicking ") + control.name();
     try {
         text ? ui::user::type(control, *text) : ui::user::click(control);
     } catch (const std::exception& error) {
-        return action + " threw " + error.what();
+        return fault + " threw " + error.what();
     }
-    messages_ += shown.size();
+    const std::size_t clean = fault.size();
     checked_ += press == Press::Exact ? 1 : 0;
-    // A step may show any message of the Details rows.
-    const kit::TermSentences& sum = details::texts::sum.sentences;
-    const std::array<std::string_view, 7> stepMessages{sum.notNumeric,
-                                                       sum.notWhole,
-                                                       sum.zeroDenominator,
-                                                       sum.negativeDenominator,
-                                                       kit::messages::capacity,
-                                                       kit::messages::divisorArgument,
-                                                       kit::messages::divisionByZero};
-    std::string fault;
-    if (press == Press::Step
-            ? std::ranges::any_of(shown,
-                                  [&stepMessages](const std::string& message) {
-                                      return std::ranges::find(stepMessages, message) ==
-                                             stepMessages.end();
-                                  })
-            : shown != expected.messages) {
-        fault += "; showed " + listed(shown) + ", not " + listed(expected.messages);
+    // A step may show any message of the Details rows, any number of them.
+    const auto stepMessage = [](const std::string& m) {
+        const kit::TermSentences& s = details::texts::sum.sentences;
+        return m == s.notNumeric || m == s.notWhole || m == s.zeroDenominator ||
+               m == s.negativeDenominator || m == kit::messages::capacity ||
+               m == kit::messages::divisorArgument || m == kit::messages::divisionByZero;
+    };
+    if (press == Press::Step ? !std::ranges::all_of(shown.texts, stepMessage)
+                             : shown.all != expected.messages) {
+        fault += "; showed [" + shown.all + " ], not [" + expected.messages + " ]";
     }
     for (const auto& other : form(page).controls()) {
         const std::string seen = look(*other);
         const std::string& wanted = expected.looks[other->name()];
-        fault += press != Press::Exact || seen == wanted
-                     ? ""
-                     : "; " + other->name() + " is \"" + seen + "\", not \"" + wanted + "\"";
+        if (press == Press::Exact && seen != wanted) {
+            fault.append("; " + other->name())
+                .append(" is \"" + seen)
+                .append("\", not \"" + wanted + "\"");
+        }
     }
-    return fault.empty() ? fault : action + fault;
+    return fault.size() == clean ? "" : fault;
 }
 
 std::string Monkey::run(const Bytes& bytes, std::size_t actions) {
@@ -554,22 +506,19 @@ std::string Monkey::run(const Bytes& bytes, std::size_t actions) {
     };
     for (std::size_t i = 0; i < actions && !dry; ++i) {
         const PageId page = pick(2) == 0 ? PageId::Operations : PageId::Details;
-        std::vector<const Control*> boxes;
-        std::vector<const Control*> buttons;
+        const bool typing = pick(5) < 3;
+        std::vector<const Control*> controls;  // boxes to type into, or buttons: never none
         for (const auto& control : form(page).controls()) {
             using enum ui::ControlKind;
-            const bool box = control->kind() == TextBox && !control->design().readOnly;
-            const bool button = control->kind() == Button || control->kind() == CheckBox;
-            if (control->reachable() && (box || button)) {
-                (box ? boxes : buttons).push_back(control.get());
+            const ui::ControlKind kind = control->kind();
+            if (control->reachable() && (typing ? kind == TextBox && !control->design().readOnly
+                                                : kind == Button || kind == CheckBox)) {
+                controls.push_back(control.get());
             }
         }
-        // Both pages always have boxes to type into and buttons to press.
-        const bool typing = pick(5) < 3;
-        const auto& controls = typing ? boxes : buttons;
         const std::string& name = controls[pick(controls.size())]->name();
         const bool decimal = name == state_->operations.toFraction.input.name();
-        const std::string fault =
+        std::string fault =
             act(page, name, typing ? std::optional(typed(pick, decimal)) : std::nullopt);
         if (!fault.empty()) {
             return fault;
