@@ -11,7 +11,7 @@ set -eu
 packages="
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
-  clang-format clang-tidy libboost-dev
+  clang-format clang-tidy libboost-dev libgmp-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core fontconfig
 "
 
