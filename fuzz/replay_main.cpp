@@ -1,6 +1,5 @@
 // Replays a fuzz target's corpus without a fuzzer, so the normal build and compiler keep every
 // input it ever found in the tests: `replay DIRECTORY_OR_FILE...`.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,38 +10,22 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
-namespace {
-
-void replay(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(in),
-                                  std::istreambuf_iterator<char>()};
-    std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-    LLVMFuzzerTestOneInput(data.data(), data.size());
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    std::size_t count = 0;
+    namespace fs = std::filesystem;
+    std::vector<fs::path> files;
     for (int i = 1; i < argc; ++i) {
-        std::vector<std::filesystem::path> files;
-        const std::filesystem::path path(argv[i]);
-        if (std::filesystem::is_directory(path)) {
-            for (const auto& entry : std::filesystem::directory_iterator(path)) {
-                if (entry.is_regular_file()) {
-                    files.push_back(entry.path());
-                }
-            }
+        const fs::path path(argv[i]);
+        if (fs::is_directory(path)) {
+            files.insert(files.end(), fs::directory_iterator(path), fs::directory_iterator());
         } else {
             files.push_back(path);
         }
-        std::ranges::sort(files);
-        for (const auto& file : files) {
-            replay(file);
-            ++count;
-        }
     }
-    std::printf("%zu inputs replayed\n", count);
-    return count > 0 ? 0 : 1;
+    for (const auto& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in), {}};
+        LLVMFuzzerTestOneInput(data.data(), data.size());
+    }
+    std::printf("%zu inputs replayed\n", files.size());
+    return files.empty() ? 1 : 0;
 }

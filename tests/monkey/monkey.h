@@ -1,50 +1,45 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "program_texts.h"
-#include "ui/form.h"
+#include "operations/operations_layout.h"
+#include "shell/page_id.h"
 
 namespace talvera::monkey {
 
-// Where the monkey's decisions come from: a seeded random engine, or a fuzzer's bytes.
-class Chooser {
-  public:
-    Chooser() = default;
-    Chooser(const Chooser&) = delete;
-    Chooser& operator=(const Chooser&) = delete;
-    virtual ~Chooser() = default;
+// Decisions byte by byte: a seeded random engine's, or a fuzzer's input, dry once it is used up.
+using Bytes = std::function<std::optional<std::uint8_t>()>;
 
-    // Whether there is anything left to decide with.
-    virtual bool more() = 0;
-    // A number below choices (choices > 0).
-    virtual std::size_t pick(std::size_t choices) = 0;
-    // A text to type into the box of that name.
-    virtual std::string text(std::string_view boxName) = 0;
-};
-
-// Random typing and clicking on the form model of both work pages. After every action it
-// checks that nothing escaped a handler, that every message box says one of the program's own
-// texts under its title, and that every result either page wrote at one press is the exact
-// result in lowest terms.
+// Typing and clicking on both work pages, each "=" checked exactly against the reference (its
+// messages in order, the whole page after it), a Details step for the rows' messages, others none.
 class Monkey {
   public:
-    explicit Monkey(const ProgramTexts& texts) : texts_(texts) {}
+    Monkey();
+    Monkey(const Monkey&) = delete;
+    Monkey& operator=(const Monkey&) = delete;
+    ~Monkey();
 
-    // One sequence of at most that many actions on a fresh program; returns the first fault
-    // found, or the empty text.
-    std::string run(Chooser& chooser, std::size_t actions);
+    void restart();  // a fresh program with both work pages open
+    ui::Form& form(shell::PageId page) const;
+    const operations::OperationsControls& operations() const;  // by role, as the layout names them
+    // Types the text into the control of that name, or clicks it; returns the fault found, or "".
+    std::string act(shell::PageId page, std::string_view name,
+                    const std::optional<std::string>& text = std::nullopt);
+    // One sequence of at most that many actions on a fresh program: the first fault, or "".
+    std::string run(const Bytes& bytes, std::size_t actions);
 
-    // Clicks whose result was checked, and message boxes seen.
-    std::size_t checked() const { return checked_; }
-    std::size_t messages() const { return messages_; }
+    std::size_t checked() const { return checked_; }  // presses checked exactly
 
   private:
-    const ProgramTexts& texts_;
+    struct State;
+    std::unique_ptr<State> state_;
     std::size_t checked_ = 0;
-    std::size_t messages_ = 0;
 };
 
 }  // namespace talvera::monkey
