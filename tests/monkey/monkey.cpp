@@ -13,6 +13,7 @@
 #include "operations/operations_texts.h"
 #include "shell/program.h"
 #include "ui/user.h"
+#include "words/sentences.h"
 
 namespace talvera::monkey {
 
@@ -142,10 +143,13 @@ class Reference {
         const Terms& x = *t;
         const int order = Rational(x[0], x[1]).compare(Rational(x[2], x[3]));
         looks[c.sign.name()] = std::string(1, order < 0 ? '<' : (order > 0 ? '>' : '='));
-        looks[c.compare.name()] =
-            looks[c.sign.name()] + " / " +
-            std::string(order < 0 ? texts::firstIsLess
-                                  : (order > 0 ? texts::firstIsGreater : texts::bothEqual));
+        // The relation in words, as the words module says it of the order found here.
+        const auto fraction = [&x](std::size_t at) {
+            return core::Fraction{*core::Decimal::parse(x[at].str()),
+                                  *core::Decimal::parse(x[at + 1].str())};
+        };
+        looks[c.compare.name()] = looks[c.sign.name()] + " / " +
+                                  words::relationSentence(fraction(0), order <=> 0, fraction(2));
         // The common denominator is a 16-bit integer, and so is each denominator it comes from.
         const Integer common = lcm(x[1], x[3]);
         if (x[1] > 32767 || x[3] > 32767 || common > 32767) {
