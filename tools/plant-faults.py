@@ -28,17 +28,16 @@ class Fault:
 
 DECIMAL_CHECK = """\
     if (!std::ranges::all_of(result.terms, [](const Decimal& term) { return term.isWhole(); })) {
-        return {{}, messages.notWhole};
+        return fault(TermFault::NotWhole);
     }
 """
 ZERO_CHECK = """\
     // A denominator too small for the scaled decimal (1e-30) converts to 0: it is zero to the
     // arithmetic too, though its text does not read as 0.
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (boxes[i].isDenominator &&
-            (leadingNumber(boxes[i].text) == 0.0 || result.terms[i].isZero())) {
-            return {{}, messages.zeroDenominator};
-        }
+    if (anyDenominator(boxes, result.terms, [](const TermBox& box, const Decimal* value) {
+            return leadingNumber(box.text) == 0.0 || value->isZero();
+        })) {
+        return fault(TermFault::ZeroDenominator);
     }
 """
 
@@ -64,17 +63,17 @@ FAULTS = [
           DECIMAL_CHECK + ZERO_CHECK,
           ZERO_CHECK + DECIMAL_CHECK),
     Fault("core: a repeating decimal drops its sign",
-          ("src/operations/to_fraction_task.cpp", "src/core/decimal_fraction.cpp"),
+          ("src/core/decimal_fraction.cpp", "src/operations/to_fraction_task.cpp"),
           "const bool negative = integerText.starts_with('-');",
           "const bool negative = false;"),
     Fault("operations: a positive result of two negative terms keeps its signs",
-          ("src/operations/result_display.cpp", "src/operations/overlay_display.cpp"),
-          "write(view, n.abs(), d.abs());",
-          "write(view, n, d);"),
+          ("src/operations/overlay_display.cpp", "src/operations/result_display.cpp"),
+          "write(view, n.abs(), d.abs(), words);",
+          "write(view, n, d, words);"),
     Fault("operations: the comparison shows > where the first fraction is less",
           ("src/operations/comparison_task.cpp",),
-          'return {"<", texts::firstIsLess};',
-          'return {">", texts::firstIsLess};'),
+          'return "<";',
+          'return ">";'),
     Fault("operations: division looks for a zero in the wrong term",
           ("src/operations/fraction_task.cpp",),
           "rules_.refusesZeroSecondNumerator && (*terms)[2].isZero()",
@@ -85,20 +84,40 @@ FAULTS = [
           "handOn(index, *controls_.steps.front());"),
     Fault("details: the second expansion factor divides by the first denominator",
           ("src/details/sum_row.cpp",),
-          "inParentheses(store_.m / store_.d)",
-          "inParentheses(store_.m / store_.b)"),
+          "const core::Decimal second = store_.m / store_.d;",
+          "const core::Decimal second = store_.m / store_.b;"),
     Fault("details: the negative panel of a product shows the numerator's sign",
           ("src/details/product_row.cpp",),
-          "panels.negativeBoxes, rules_.panelSpot, n.abs(), d.abs());",
-          "panels.negativeBoxes, rules_.panelSpot, n, d.abs());"),
+          "showFraction(panels.negative, panels.negativeBoxes, rules_.panelSpot, n.abs(), d.abs(),",
+          "showFraction(panels.negative, panels.negativeBoxes, rules_.panelSpot, n, d.abs(),"),
     Fault("common: \"Apagar resultado\" clears nothing",
-          ("src/common/clearing.cpp", "src/kit/clearing.cpp"),
+          ("src/kit/clearing.cpp", "src/common/clearing.cpp"),
           "clearResult.onClick(clearResults);",
           "clearResult.onClick([] {});"),
     Fault("common: numerators are taken for denominators",
-          ("src/common/term_reader.cpp", "src/kit/term_reader.cpp"),
+          ("src/kit/term_reader.cpp", "src/common/term_reader.cpp"),
           "i % 2 == 1",
           "i % 2 == 0"),
+    Fault("words: seventeen is said as in Brazil",
+          ("src/words/numerals.cpp",),
+          '"dezassete",',
+          '"dezessete",'),
+    Fault("kit: a result is never announced",
+          ("src/kit/narrator.cpp",),
+          "    form.announce(std::move(sentence));\n",
+          ""),
+    Fault("details: the last step does not say that the calculation is finished",
+          ("src/details/step_sequence.cpp",),
+          "tell(words_.lastLine() + std::string(last ? finished : \"\"));",
+          "tell(words_.lastLine());"),
+    Fault("kit: the picture stays at the terms after a step",
+          ("src/details/step_sequence.cpp",),
+          "sketch(static_cast<int>(index) + 1);",
+          "sketch(0);"),
+    Fault("picture: a bar spans one unit more than its value needs",
+          ("src/picture/bars.cpp",),
+          "return std::max(Integer{1}, ceilOf(extent));",
+          "return std::max(Integer{1}, ceilOf(extent) + 1);"),
     Fault("ui: typing ignores the box's maximum length",
           ("src/ui/user.cpp",),
           "box.setText(std::string(firstCharacters(text, box.design().maxLength)));",
@@ -112,11 +131,11 @@ FAULTS = [
           "return next == steps.end() ? steps.back() : *next;",
           "return next == steps.end() ? steps.back() : percent;"),
     Fault("qt: an assistive write never reaches the model",
-          ("src/ui/qt/text_box_binding.cpp", "src/qt/text_box_binding.cpp"),
+          ("src/qt/text_box_binding.cpp", "src/ui/qt/text_box_binding.cpp"),
           "&QLineEdit::textChanged",
           "&QLineEdit::textEdited"),
     Fault("qt: the binder echoes its own writes back",
-          ("src/ui/qt/text_box_binding.cpp", "src/qt/text_box_binding.cpp"),
+          ("src/qt/text_box_binding.cpp", "src/ui/qt/text_box_binding.cpp"),
           "!guard.quiet() && !ui::user::type(control, text.toStdString())",
           "!ui::user::type(control, text.toStdString())"),
 ]
