@@ -107,8 +107,17 @@ class Reference {
 
     std::string messages;                      // as CollectingDialogs::all has them
     std::map<std::string, std::string> looks;  // every control of the page, as it must be after
+    std::string pictured;                      // how the picture's heading ends, once worked out
 
     void say(std::string_view message) { messages += " \"" + std::string(message) + "\""; }
+
+    // "= 11/4", "= -1/4", "= 2": the exact result, in lowest terms, as the picture writes it.
+    void picture(const Integer& n, const Integer& d) {
+        const Integer g = gcd(n, d);
+        const bool negative = (n < 0) != (d < 0) && n != 0;
+        pictured = "= " + std::string(negative ? "-" : "") + Integer(abs(n / g)).str() +
+                   (abs(d / g) == 1 ? "" : "/" + Integer(abs(d / g)).str());
+    }
 
     void fraction(const operations::FractionTaskControls& c, char operation) {
         const operations::OverlayPanels& p = c.result.panels;
@@ -118,6 +127,7 @@ class Reference {
             return;
         }
         auto [n, d] = operation == 's' ? std::pair{(*t)[0], (*t)[1]} : combined(operation, *t);
+        picture(n, d);
         const Integer g = gcd(n, d);
         n /= g;
         d /= g;
@@ -242,6 +252,7 @@ class Reference {
         }
         const auto& [a, b, n, d] = std::tie((*t)[0], (*t)[1], (*t)[2], (*t)[3]);
         const auto [u, w] = combined(operation, *t);
+        picture(u, w);
         const Integer m = fit(b / gcd(b, d) * d);
         looks[c.multipleCaption.name()] = details::texts::leastCommonMultiple;
         looks[c.multipleLine.name()] = "( " + b.str() + " , " + d.str() + " ) = " + m.str();
@@ -278,6 +289,7 @@ class Reference {
                   (*t)[2]);
         }
         const auto [n, d] = combined(operation, *t);
+        picture(n, d);
         write(c.product.numerator, c.product.denominator, n, d);
         // Reduced, the signs stay where they fell; a negative result shows its magnitude.
         const Integer g = gcd(n, d);
@@ -449,6 +461,7 @@ void Monkey::restart() {
     state_->program->start();
     state_->program->show(PageId::Operations);
     state_->program->show(PageId::Details);
+    state_->program->setPictureShown(true);
 }
 
 const operations::OperationsControls& Monkey::operations() const {
@@ -487,6 +500,12 @@ std::string Monkey::act(PageId page, std::string_view name,
     if (press == Press::Step ? !std::ranges::all_of(shown.texts, stepMessage)
                              : shown.all != expected.messages) {
         fault += "; showed [" + shown.all + " ], not [" + expected.messages + " ]";
+    }
+    // The picture follows every press, and says the exact result of one worked out.
+    const std::string& heading = form(PageId::Picture).control("Imagem").drawing().heading;
+    if (press == Press::Exact && expected.messages.empty() && !expected.pictured.empty() &&
+        !heading.ends_with(expected.pictured)) {
+        fault += "; the picture says \"" + heading + "\", not \"" + expected.pictured + "\"";
     }
     for (const auto& other : form(page).controls()) {
         const std::string seen = look(*other);
