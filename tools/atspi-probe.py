@@ -132,6 +132,22 @@ check("assistive write then press: 2/3 + 5/6 = 3/2",
        text(control(ops, "Adição, resultado, denominador"))) == ("3", "2"),
       (text(control(ops, "Adição, resultado, numerador")),
        text(control(ops, "Adição, resultado, denominador"))))
+check("the window says which page it is", ops.name == "TALVERA, Operações", ops.name)
+result = control(ops, "Adição, resultado, numerador")
+check("the result reads in words", result.description == "três meios, ou seja, um inteiro e um meio",
+      result.description)
+# Every task of the page says its result in words once pressed.
+for task, box in [("subtracção", "Subtracção, resultado, numerador"),
+                  ("multiplicação", "Multiplicação, resultado, numerador"),
+                  ("divisão", "Divisão, resultado, numerador"),
+                  ("simplificação", "Simplificação, resultado, numerador"),
+                  ("conversão de fracção em dízima", "Conversão de fracção em dízima, dízima"),
+                  ("conversão de dízima em fracção",
+                   "Conversão de dízima em fracção, resultado, numerador")]:
+    act(control(ops, "Efectuar a " + task))
+    found = control(ops, box)
+    words = found.description if found is not None else None
+    check(f"the {task} reads in words", bool(words) and not any(c.isdigit() for c in words), words)
 
 # Enter in a box of the subtraction computes the subtraction: 1/4 - 1/2 = -1/4.
 box = control(ops, "Subtracção, segunda fracção, denominador")
