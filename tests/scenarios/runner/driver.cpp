@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <algorithm>
 #include <map>
 
 #include "ui/user.h"
@@ -60,6 +61,15 @@ void Driver::type(std::string_view form, std::string_view name, std::string_view
 
 void Driver::click(std::string_view form, std::string_view name) {
     ui::user::click(control(form, name));
+    settle();
+}
+
+void Driver::choose(std::string_view form, std::string_view name, std::string_view item) {
+    ui::Control& list = control(form, name);
+    if (std::ranges::find(list.items(), item) == list.items().end()) {
+        throw ScenarioError(std::string(name) + " has no item " + std::string(item));
+    }
+    ui::user::choose(list, item);
     settle();
 }
 

@@ -33,6 +33,8 @@ class Driver {
     virtual void chooseMenu(std::string_view form, std::string_view caption);
     virtual void type(std::string_view form, std::string_view name, std::string_view text);
     virtual void click(std::string_view form, std::string_view name);
+    // Chooses the item with that text from a combo box's list.
+    virtual void choose(std::string_view form, std::string_view name, std::string_view item);
     virtual void close(std::string_view form);
 
     virtual std::string text(std::string_view form, std::string_view name);
