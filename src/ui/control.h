@@ -69,6 +69,7 @@ struct ControlDesign {
     bool readOnly = false;
     bool tabStop = true;
     bool checked = false;
+    bool wrap = false;                 // a label's text breaks into lines at its width
     int maxLength = 0;                 // characters a user may type into a text box; 0 for no limit
     int lineWidth = 1;                 // pixels, for lines
     std::vector<std::string> items{};  // a combo box's list
