@@ -1,0 +1,99 @@
+// Printouts on paper, as PDF files written offscreen and read back with pdftotext: a worksheet
+// holds its name line, every exercise and every solution, and the same number gives the same
+// sheet.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "exercises/worksheet_document.h"
+#include "qt/document_painter.h"
+
+using namespace talvera;
+using exercises::Kind;
+using exercises::Level;
+using exercises::SheetLength;
+
+namespace {
+
+// The PDF's words in the order they were drawn, every run of blanks and line ends one blank.
+QString pdfText(const ui::printout::Document& document, const QString& path,
+                const qt::WindowFinder& windowOf = nullptr) {
+    if (!qt::writePdf(document, path, windowOf)) {
+        return {};
+    }
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    reader.waitForFinished();
+    return QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+}
+
+// A line as pdftotext reads it back: a fraction is its numerator, then its denominator; boxes to
+// write in have no words.
+QString wordsOf(const ui::printout::Line& line) {
+    QStringList words;
+    for (const ui::printout::Piece& piece : line) {
+        if (const auto* text = std::get_if<ui::printout::Words>(&piece)) {
+            words << QString::fromStdString(text->text);
+        } else if (const auto* fraction = std::get_if<ui::printout::Fraction>(&piece)) {
+            words << QString::fromStdString(fraction->numerator + " " + fraction->denominator);
+        }
+    }
+    return words.join(' ').simplified();
+}
+
+}  // namespace
+
+class PrintoutsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    static void worksheet_data() {
+        QTest::addColumn<std::vector<Kind>>("kinds");
+        QTest::addColumn<Level>("level");
+        QTest::addColumn<SheetLength>("length");
+        QTest::addColumn<std::uint32_t>("number");
+        QTest::newRow("every kind, 10")
+            << std::vector<Kind>(exercises::allKinds.begin(), exercises::allKinds.end())
+            << Level::One << SheetLength::Ten << 1234U;
+        QTest::newRow("+ - x :, 30, over two sheets")
+            << std::vector<Kind>{Kind::Addition, Kind::Subtraction, Kind::Multiplication,
+                                 Kind::Division}
+            << Level::Three << SheetLength::Thirty << 17U;
+        QTest::newRow("conversions and comparison, 20")
+            << std::vector<Kind>{Kind::ToFraction, Kind::ToDecimal, Kind::Comparison} << Level::Two
+            << SheetLength::Twenty << 999999U;
+    }
+
+    static void worksheet() {
+        QFETCH(std::vector<Kind>, kinds);
+        QFETCH(Level, level);
+        QFETCH(SheetLength, length);
+        QFETCH(std::uint32_t, number);
+        const exercises::SheetRequest request{kinds, level, length, number};
+        const ui::printout::Document document =
+            exercises::worksheetDocument(exercises::makeWorksheet(request));
+        QTemporaryDir folder;
+        const QString text = pdfText(document, folder.filePath(QStringLiteral("first.pdf")));
+        QVERIFY(text.startsWith(QStringLiteral("Nome: ______ N.º: ___ Turma: ___ Data: ______")));
+        QVERIFY(text.contains(QStringLiteral("Ficha n.º %1").arg(number)));
+        const qsizetype solutions = text.indexOf(QStringLiteral("Soluções"));
+        QVERIFY(solutions > 0);
+        for (std::size_t page = 0; page < 2; ++page) {
+            const auto& cells =
+                std::get<ui::printout::Columns>(document.pages.at(page).elements.back()).cells;
+            QCOMPARE(cells.size(), static_cast<std::size_t>(length));
+            for (const ui::printout::Cell& cell : cells) {
+                for (const ui::printout::Line& line : cell.lines) {
+                    const qsizetype at = text.indexOf(wordsOf(line));
+                    QVERIFY2(page == 0 ? at >= 0 && at < solutions : at > solutions,
+                             qPrintable(wordsOf(line)));
+                }
+            }
+        }
+        QCOMPARE(pdfText(exercises::worksheetDocument(exercises::makeWorksheet(request)),
+                         folder.filePath(QStringLiteral("second.pdf"))),
+                 text);
+    }
+};
+
+QTEST_MAIN(PrintoutsTest)
+#include "test_printouts.moc"
