@@ -1,5 +1,7 @@
 #include "shell/program.h"
 
+#include <chrono>
+
 #include "details/details_page.h"
 #include "exercises/exercises_page.h"
 #include "operations/operations_page.h"
@@ -13,6 +15,10 @@ namespace talvera::shell {
 namespace {
 constexpr std::string_view readAloudKey = "readAloud";
 constexpr std::string_view highContrastKey = "highContrast";
+
+std::uint64_t clockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
 }  // namespace
 
 Program::Program(ui::Dialogs& dialogs, ui::WindowObserver* windows)
@@ -22,11 +28,12 @@ Program::Program(const Services& services)
     : dialogs_(services.dialogs),
       windows_(services.windows),
       preferences_(services.preferences != nullptr ? *services.preferences : runPreferences_),
+      nextSeed_(services.seed.value_or(clockSeed())),
       narrator_(services.speech != nullptr ? *services.speech : noSpeech_),
-      context_{.dialogs = dialogs_, .narrator = narrator_, .sketcher = sketcher_} {
+      context_{.dialogs = dialogs_, .narrator = narrator_, .sketcher = sketcher_},
+      highContrast_(preferences_.flag(highContrastKey)) {
     // A voice that went missing since the last run leaves reading aloud off.
     narrator_.setReadAloud(preferences_.flag(readAloudKey) && narrator_.unavailable().empty());
-    highContrast_ = preferences_.flag(highContrastKey);
     if (windows_ != nullptr && highContrast_) {
         windows_->setHighContrast(true);
     }
@@ -54,7 +61,8 @@ std::unique_ptr<ui::Page> Program::create(PageId page) {
         case PageId::Instructions:
             return std::make_unique<InstructionsPage>();
         case PageId::Exercises:
-            return std::make_unique<exercises::ExercisesPage>(context_);
+            return std::make_unique<exercises::ExercisesPage>(context_, takeSeed(),
+                                                              resolutionGuide_);
         case PageId::Picture:
             return std::make_unique<PicturePage>(sketcher_);
     }

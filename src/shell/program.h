@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "kit/narrator.h"
 #include "kit/page_context.h"
 #include "shell/page_id.h"
+#include "shell/resolution_guide.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 #include "ui/preferences.h"
@@ -23,6 +26,9 @@ struct Services {
     ui::WindowObserver* windows = nullptr;
     ui::Speech* speech = nullptr;
     ui::Preferences* preferences = nullptr;
+    // Where the exercises' tasks and the new sheets' numbers start from; without one, the clock
+    // gives it, so that each session has tasks of its own. Tests fix it to repeat a session.
+    std::optional<std::uint64_t> seed{};
 };
 
 // Which pages exist. Showing an absent page creates it in its initial state; closing a page
@@ -60,6 +66,7 @@ class Program {
 
   private:
     std::unique_ptr<ui::Page> create(PageId page);
+    std::uint64_t takeSeed() { return nextSeed_++; }
     // Ticks or unticks a menu item of every open page.
     void tickEverywhere(std::string_view item, bool checked);
 
@@ -68,6 +75,8 @@ class Program {
     ui::NoSpeech noSpeech_;
     ui::RunPreferences runPreferences_;
     ui::Preferences& preferences_;
+    std::uint64_t nextSeed_;
+    ResolutionGuide resolutionGuide_{*this};
     kit::Narrator narrator_;
     kit::Sketcher sketcher_;
     kit::PageContext context_;

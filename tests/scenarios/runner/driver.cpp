@@ -8,6 +8,11 @@
 
 namespace talvera::scenarios {
 
+namespace {
+// Every run gives the same exercises.
+constexpr std::uint64_t scenarioSeed = 1;
+}  // namespace
+
 void Driver::stop() {
     program_.reset();
     settle();
@@ -22,7 +27,8 @@ void Driver::start() {
     program_ = std::make_unique<shell::Program>(shell::Services{.dialogs = dialogs_,
                                                                 .windows = windowObserver(),
                                                                 .speech = &speech_,
-                                                                .preferences = preferences_.get()});
+                                                                .preferences = preferences_.get(),
+                                                                .seed = scenarioSeed});
     program_->start();
     settle();
 }
