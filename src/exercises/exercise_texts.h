@@ -169,4 +169,21 @@ inline constexpr std::string_view write = "escreva ";
 inline constexpr std::string_view asDecimal = " em dízima";
 inline constexpr std::string_view asFraction = " em fracção";
 
+// The worksheet dialog.
+inline constexpr std::string_view sheetCaption = "FICHA DE EXERCÍCIOS";
+inline constexpr std::string_view sheetGuidance =
+    "Escolha os tipos de exercício, o nível, quantos exercícios tem a ficha e o seu número. O "
+    "mesmo número dá sempre a mesma ficha, com as mesmas soluções.";
+inline constexpr std::string_view sheetKinds = "Tipos de exercício";
+inline constexpr std::string_view sheetCount = "Número de exercícios:";
+inline constexpr std::string_view sheetNumberCaption = "Número da ficha:";
+inline constexpr std::string_view printCaption = "Imprimir…";
+inline constexpr std::string_view saveCaption = "Guardar em PDF…";
+inline constexpr std::string_view cancelCaption = "Cancelar";
+inline constexpr std::string_view noKindChosen = "Deve escolher pelo menos um tipo de exercício.";
+inline constexpr std::string_view badSheetNumber =
+    "O número da ficha deve ser um número inteiro de 1 a 999999.";
+inline constexpr std::string_view fileStart = "ficha-";
+inline constexpr std::string_view fileEnd = ".pdf";
+
 }  // namespace talvera::exercises::texts

@@ -90,6 +90,9 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
     // The Exercises page opens beside whichever page it is chosen on.
     const ui::MenuItem exercisesPage =
         command("Exercícios", "Exercícios", 'E', show(PageId::Exercises));
+    auto sheet = [&program](exercises::SheetPurpose purpose) {
+        return [&program, purpose] { program.openWorksheet(purpose); };
+    };
 
     auto& bar = form.menuBar();
     switch (page) {
@@ -110,10 +113,18 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
                    instructions, exercisesPage};
             break;
         case PageId::Exercises:
-            bar = {fileMenu({closePage, quit}), viewMenu(page, program), instructions};
+            bar = {fileMenu({withKeys(command("ImprimirFicha", "Imprimir ficha…", 'I',
+                                              sheet(exercises::SheetPurpose::Print)),
+                                      {"Ctrl+P"}),
+                             withKeys(command("GuardarFicha", "Guardar ficha em PDF…", 'G',
+                                              sheet(exercises::SheetPurpose::SavePdf)),
+                                      {"Ctrl+S"}),
+                             closePage, quit}),
+                   viewMenu(page, program), instructions};
             return;
         case PageId::Instructions:
         case PageId::Picture:
+        case PageId::Worksheet:
             return;
     }
     bar.push_back(viewMenu(page, program));

@@ -9,7 +9,7 @@
 namespace talvera::scenarios {
 
 namespace {
-// Every run gives the same exercises.
+// Every run gives the same exercises and the same new sheet numbers.
 constexpr std::uint64_t scenarioSeed = 1;
 }  // namespace
 
@@ -22,12 +22,14 @@ void Driver::start() {
     stop();
     dialogs_.messages.clear();
     speech_.said.clear();
+    printing_.last.clear();
     view_.zoom = ui::zoom::normal;
     preferences_ = std::make_unique<ui::RunPreferences>();
     program_ = std::make_unique<shell::Program>(shell::Services{.dialogs = dialogs_,
                                                                 .windows = windowObserver(),
                                                                 .speech = &speech_,
                                                                 .preferences = preferences_.get(),
+                                                                .printing = &printing_,
                                                                 .seed = scenarioSeed});
     program_->start();
     settle();

@@ -182,6 +182,11 @@ class Run {
             const std::string found = driver_.drawing(window_, w[2]);
             check(step, "the line " + quoted(w[3]) + " in the drawing " + w[2],
                   holdsLine(found, w[3]), quoted(found));
+        } else if (what == "printed") {
+            arity(step, 3);
+            const std::string found = driver_.printed();
+            check(step, "the line " + quoted(w[2]) + " in what was printed", holdsLine(found, w[2]),
+                  quoted(found));
         } else if (what == "announced" || what == "said") {
             arity(step, 3);
             const std::string found =
