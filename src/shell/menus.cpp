@@ -107,10 +107,14 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
                    command("Detalhes", "Detalhes", 'D', moveTo(PageId::Details)), instructions,
                    exercisesPage};
             break;
+        // Printing comes first in its menu, as on most desktops, and leaving the page last.
         case PageId::Details:
-            bar = {fileMenu({closePage, quit}),
-                   command("Operações", "Operações", 'O', moveTo(PageId::Operations)),
-                   instructions, exercisesPage};
+            bar = {fileMenu({withKeys(command("Imprimir", "Imprimir…", 'I',
+                                              [&program] { program.printDetails(); }),
+                                      {"Ctrl+P"}),
+                             closePage, quit}),
+                   command("Operações", "Operações", 'O', moveTo(PageId::Operations)), instructions,
+                   exercisesPage};
             break;
         case PageId::Exercises:
             bar = {fileMenu({withKeys(command("ImprimirFicha", "Imprimir ficha…", 'I',

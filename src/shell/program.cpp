@@ -15,6 +15,7 @@ namespace talvera::shell {
 namespace {
 constexpr std::string_view readAloudKey = "readAloud";
 constexpr std::string_view highContrastKey = "highContrast";
+constexpr std::string_view detailsPrintout = "TALVERA — Detalhes";
 
 std::uint64_t clockSeed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -96,6 +97,18 @@ void Program::openWorksheet(exercises::SheetPurpose purpose) {
         open->setPurpose(purpose);
     }
     show(PageId::Worksheet);
+}
+
+void Program::printDetails() {
+    const ui::Form* details = form(PageId::Details);
+    if (details == nullptr) {
+        return;
+    }
+    ui::printout::Page page{{ui::printout::Snapshot{details}}};
+    if (const ui::Form* picture = form(PageId::Picture)) {
+        page.elements.emplace_back(ui::printout::Snapshot{picture});
+    }
+    printing_.print({.title = std::string(detailsPrintout), .pages = {std::move(page)}});
 }
 
 void Program::show(PageId page) {

@@ -69,6 +69,8 @@ class Program {
 
     // The worksheet dialog, with the button that Enter presses in it.
     void openWorksheet(exercises::SheetPurpose purpose);
+    // The Details page as it stands, with the picture when it is shown.
+    void printDetails();
 
   private:
     std::unique_ptr<ui::Page> create(PageId page);

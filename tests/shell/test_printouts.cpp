@@ -1,12 +1,16 @@
 // Printouts on paper, as PDF files written offscreen and read back with pdftotext: a worksheet
 // holds its name line, every exercise and every solution, and the same number gives the same
-// sheet.
+// sheet; the Details page prints its rows as they stand.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "exercises/worksheet_document.h"
 #include "qt/document_painter.h"
+#include "qt/window_manager.h"
+#include "shell/program.h"
+#include "ui/silent_dialogs.h"
+#include "ui/user.h"
 
 using namespace talvera;
 using exercises::Kind;
@@ -40,6 +44,26 @@ QString wordsOf(const ui::printout::Line& line) {
     }
     return words.join(' ').simplified();
 }
+
+// Hands what the program prints to a PDF file, through the windows on screen.
+class PdfPrinting : public ui::Printing {
+  public:
+    PdfPrinting(QString path, const qt::WindowManager& windows)
+        : path_(std::move(path)), windows_(windows) {}
+    void print(const ui::printout::Document& document) override {
+        text = pdfText(document, path_, [this](const ui::Form& form) -> QWidget* {
+            return windows_.windowFor(form);
+        });
+    }
+    void saveAsPdf(const ui::printout::Document& document, std::string_view /*name*/) override {
+        print(document);
+    }
+    QString text;
+
+  private:
+    QString path_;
+    const qt::WindowManager& windows_;
+};
 
 }  // namespace
 
@@ -92,6 +116,23 @@ class PrintoutsTest : public QObject {
         QCOMPARE(pdfText(exercises::worksheetDocument(exercises::makeWorksheet(request)),
                          folder.filePath(QStringLiteral("second.pdf"))),
                  text);
+    }
+
+    // The window's own widgets drawn on paper: the title, the terms typed and the results.
+    static void detailsAsTheyStand() {
+        QTemporaryDir folder;
+        ui::SilentDialogs dialogs;
+        qt::WindowManager windows;
+        PdfPrinting printing(folder.filePath(QStringLiteral("details.pdf")), windows);
+        shell::Program program({.dialogs = dialogs, .windows = &windows, .printing = &printing});
+        program.show(shell::PageId::Details);
+        ui::Form& details = *program.form(shell::PageId::Details);
+        ui::user::type(details.control("MultiplicaçãoN1"), "37");
+        ui::user::click(details.control("Multiplicação"));
+        QVERIFY(ui::user::choose(details, "Imprimir…"));
+        QVERIFY(printing.text.contains(QStringLiteral("TALVERA VENDO OS DETALHES")));
+        QVERIFY(printing.text.contains(QStringLiteral("37")));
+        QVERIFY(printing.text.contains(QStringLiteral("111")));
     }
 };
 
