@@ -1,5 +1,6 @@
 #include "monkey.h"
 
+#include <array>
 #include <exception>
 #include <vector>
 
@@ -28,6 +29,7 @@ class CollectingDialogs : public ui::Dialogs {
 struct Reachable {
     std::vector<Control*> boxes;
     std::vector<Control*> buttons;
+    std::vector<Control*> lists;
 };
 
 Reachable reachable(const ui::Form& form) {
@@ -41,6 +43,8 @@ Reachable reachable(const ui::Form& form) {
         } else if (control->kind() == ControlKind::Button ||
                    control->kind() == ControlKind::CheckBox) {
             found.buttons.push_back(control.get());
+        } else if (control->kind() == ControlKind::ComboBox) {
+            found.lists.push_back(control.get());
         }
     }
     return found;
@@ -50,12 +54,15 @@ Reachable reachable(const ui::Form& form) {
 
 std::string Monkey::run(Chooser& chooser, std::size_t actions) {
     CollectingDialogs dialogs;
-    shell::Program program(dialogs);
+    // The exercises, too, come from the chooser, so that a sequence can be run again.
+    shell::Program program({.dialogs = dialogs, .seed = chooser.pick(1U << 20U)});
     program.start();
     program.show(PageId::Operations);
     program.show(PageId::Details);
+    program.show(PageId::Exercises);
+    constexpr std::array pages{PageId::Operations, PageId::Details, PageId::Exercises};
     for (std::size_t i = 0; i < actions && chooser.more(); ++i) {
-        const PageId page = chooser.pick(2) == 0 ? PageId::Operations : PageId::Details;
+        const PageId page = pages.at(chooser.pick(pages.size()));
         ui::Form& form = *program.form(page);
         const Reachable controls = reachable(form);
         dialogs.texts.clear();
@@ -63,7 +70,12 @@ std::string Monkey::run(Chooser& chooser, std::size_t actions) {
         std::string action;
         Control* clicked = nullptr;
         try {
-            if (!controls.boxes.empty() && chooser.pick(5) < 3) {
+            if (!controls.lists.empty() && chooser.pick(6) == 0) {
+                Control& list = *controls.lists[chooser.pick(controls.lists.size())];
+                const std::string& item = list.items().at(chooser.pick(list.items().size()));
+                action = "choosing \"" + item + "\" from " + list.name();
+                ui::user::choose(list, item);
+            } else if (!controls.boxes.empty() && chooser.pick(5) < 3) {
                 Control& box = *controls.boxes[chooser.pick(controls.boxes.size())];
                 const std::string text = chooser.text(box.name());
                 action = "typing \"" + text + "\" into " + box.name();
@@ -82,7 +94,12 @@ std::string Monkey::run(Chooser& chooser, std::size_t actions) {
                 return form.name() + ": " + action + " showed \"" + dialogs.texts[m] + "\"";
             }
         }
-        if (clicked != nullptr && dialogs.texts.empty()) {
+        if (page == PageId::Exercises) {
+            if (const std::string& verdict = form.control("Verificação").caption();
+                !texts_.isVerdict(verdict)) {
+                return form.name() + ": " + action + " wrote the verdict \"" + verdict + "\"";
+            }
+        } else if (clicked != nullptr && dialogs.texts.empty()) {
             ++checked_;
             const auto fault = page == PageId::Operations
                                    ? checkOperationsResult(form, clicked->name())

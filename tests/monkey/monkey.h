@@ -25,10 +25,11 @@ class Chooser {
     virtual std::string text(std::string_view boxName) = 0;
 };
 
-// Random typing and clicking on the form model of both work pages. After every action it
-// checks that nothing escaped a handler, that every message box says one of the program's own
-// texts under its title, and that every result either page wrote at one press is the exact
-// result in lowest terms.
+// Random typing, clicking and choosing on the form model of both work pages and the Exercises
+// page. After every action it checks that nothing escaped a handler, that every message box says
+// one of the program's own texts under its title, that every result either work page wrote at
+// one press is the exact result in lowest terms, and that the Exercises page's verdict is one of
+// its own.
 class Monkey {
   public:
     explicit Monkey(const ProgramTexts& texts) : texts_(texts) {}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "details/details_texts.h"
+#include "exercises/exercise_texts.h"
 #include "kit/messages.h"
 #include "operations/operations_texts.h"
 
@@ -61,6 +62,7 @@ std::vector<std::string_view> knownMessages() {
         operations::afterPeriod,
         operations::notDecimalNotation,
         details::texts::stepModeRefusal,
+        exercises::texts::noRelation,
     };
     for (const kit::TermValidation* validation :
          {&operations::plural, &operations::singular, &operations::comparison,
@@ -70,9 +72,24 @@ std::vector<std::string_view> knownMessages() {
     return known;
 }
 
+std::vector<std::string> knownVerdicts() {
+    namespace texts = exercises::texts;
+    std::vector<std::string> verdicts{
+        "", std::string(texts::right), std::string(texts::wrong),
+        std::string(texts::notLowestTerms) + "\n" + std::string(texts::notLowestTermsHint)};
+    for (const texts::MistakeText& mistake : texts::mistakes) {
+        verdicts.push_back(std::string(mistake.message) + "\n" + std::string(mistake.hint));
+    }
+    return verdicts;
+}
+
 }  // namespace
 
-ProgramTexts::ProgramTexts() : known_(knownMessages()) {}
+ProgramTexts::ProgramTexts() : known_(knownMessages()), verdicts_(knownVerdicts()) {}
+
+bool ProgramTexts::isVerdict(const std::string& text) const {
+    return std::ranges::find(verdicts_, text) != verdicts_.end();
+}
 
 bool ProgramTexts::contains(std::string_view text) const {
     return std::ranges::find(known_, text) != known_.end() || isParenthesesCount(text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -11,9 +12,12 @@ class ProgramTexts {
   public:
     ProgramTexts();
     bool contains(std::string_view text) const;
+    // What the Exercises page may write as its verdict: one of its sentences, with its hint.
+    bool isVerdict(const std::string& text) const;
 
   private:
     std::vector<std::string_view> known_;
+    std::vector<std::string> verdicts_;
 };
 
 }  // namespace talvera::monkey

@@ -64,7 +64,7 @@ std::string termText(std::mt19937_64& random) {
 }  // namespace
 
 std::string randomText(std::mt19937_64& random, std::string_view boxName) {
-    if (boxName == "Text6" || pick(random, 20) == 0) {
+    if (boxName == "Text6" || boxName == "RespostaDízima" || pick(random, 20) == 0) {
         return decimalText(random);
     }
     return termText(random);
