@@ -1,12 +1,17 @@
 // Saves a picture of every page, as a person would see it, for looking at the layout, at each
 // zoom given (100 % when none is); pictures at another zoom than 100 % end in "-PERCENT". The pages
-// with their results are then saved once more in high contrast, ending in "-contrast":
+// with their results are then saved once more in high contrast, ending in "-contrast". A worksheet
+// is saved as DIR/worksheet.pdf, for `make screenshots` to turn into pictures:
 //   talvera-screenshots DIR [PERCENT...]
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <string>
 #include <vector>
 
+#include "exercises/worksheet.h"
+#include "exercises/worksheet_document.h"
+#include "qt/document_painter.h"
 #include "qt/program_style.h"
 #include "qt/window_manager.h"
 #include "shell/program.h"
@@ -22,7 +27,8 @@ int main(int argc, char* argv[]) {
 
     talvera::ui::SilentDialogs dialogs;
     talvera::qt::WindowManager windows;
-    talvera::shell::Program program(dialogs, &windows);
+    // A fixed seed: the same exercise on every run.
+    talvera::shell::Program program({.dialogs = dialogs, .windows = &windows, .seed = 7});
     program.start();
 
     std::vector<int> zooms;
@@ -52,6 +58,9 @@ int main(int argc, char* argv[]) {
     auto click = [&](PageId page, const char* name) {
         talvera::ui::user::click(program.form(page)->control(name));
     };
+    auto type = [&](PageId page, const char* name, const char* text) {
+        talvera::ui::user::type(program.form(page)->control(name), text);
+    };
 
     for (const PageId page : talvera::shell::allPages) {
         program.show(page);
@@ -60,6 +69,20 @@ int main(int argc, char* argv[]) {
     save(PageId::Operations, QStringLiteral("form1-operations"), zooms);
     save(PageId::Details, QStringLiteral("form2-details"), zooms);
     save(PageId::Instructions, QStringLiteral("form4-instructions"), zooms);
+    save(PageId::Worksheet, QStringLiteral("form7-worksheet"), zooms);
+
+    // An addition answered straight across, the mistake the page names.
+    click(PageId::Exercises, "Novo");
+    const talvera::ui::Form& exercise = *program.form(PageId::Exercises);
+    const auto term = [&exercise](const char* name) {
+        return std::stoi(exercise.control(name).text());
+    };
+    const std::string across = std::to_string(term("ExercícioN1") + term("ExercícioN2"));
+    const std::string under = std::to_string(term("ExercícioD1") + term("ExercícioD2"));
+    type(PageId::Exercises, "RespostaN", across.c_str());
+    type(PageId::Exercises, "RespostaD", under.c_str());
+    click(PageId::Exercises, "Verificar");
+    save(PageId::Exercises, QStringLiteral("form5-exercises"), zooms);
 
     // Every task of the Operations page with a result on screen.
     for (const char* task : {"Adição", "Subtracção", "Multiplicação", "Divisão", "Simplificação",
@@ -80,5 +103,14 @@ int main(int argc, char* argv[]) {
     save(PageId::Operations, QStringLiteral("form1-operations-results-contrast"), normal);
     save(PageId::Details, QStringLiteral("form2-details-results-contrast"), normal);
     save(PageId::Instructions, QStringLiteral("form4-instructions-contrast"), normal);
+    save(PageId::Exercises, QStringLiteral("form5-exercises-contrast"), normal);
+
+    using namespace talvera::exercises;
+    const SheetRequest sheet{.kinds = {Kind::Addition, Kind::Division, Kind::ToDecimal},
+                             .level = Level::Two,
+                             .length = SheetLength::Ten,
+                             .number = 1234};
+    talvera::qt::writePdf(worksheetDocument(makeWorksheet(sheet)),
+                          out.filePath(QStringLiteral("worksheet.pdf")), nullptr);
     return 0;
 }
