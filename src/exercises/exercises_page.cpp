@@ -179,8 +179,12 @@ void ExercisesPage::finishTask() {
     messenger_.sketcher().worked(sketch_);
 }
 
+// Said again from wherever the focus is on the page: the exercise, or the controls around it.
 void ExercisesPage::tell(std::string sentence) {
-    messenger_.narrator().tell(form(), {&controls_.exercise}, std::move(sentence));
+    messenger_.narrator().tell(form(),
+                               {&controls_.exercise, &controls_.kind, &controls_.level,
+                                &controls_.newTask, &controls_.resolution},
+                               std::move(sentence));
 }
 
 }  // namespace talvera::exercises
