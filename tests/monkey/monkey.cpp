@@ -97,7 +97,8 @@ std::string Monkey::run(Chooser& chooser, std::size_t actions) {
         if (page == PageId::Exercises) {
             if (const std::string& verdict = form.control("Verificação").caption();
                 !texts_.isVerdict(verdict)) {
-                return form.name() + ": " + action + " wrote the verdict \"" + verdict + "\"";
+                std::string fault = form.name() + ": " + action + " wrote the verdict \"";
+                return fault.append(verdict).append("\"");
             }
         } else if (clicked != nullptr && dialogs.texts.empty()) {
             ++checked_;
