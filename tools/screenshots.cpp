@@ -9,15 +9,34 @@
 #include <string>
 #include <vector>
 
-#include "exercises/worksheet.h"
-#include "exercises/worksheet_document.h"
 #include "qt/document_painter.h"
 #include "qt/program_style.h"
 #include "qt/window_manager.h"
 #include "shell/program.h"
+#include "ui/printing.h"
 #include "ui/silent_dialogs.h"
 #include "ui/user.h"
 #include "ui/zoom.h"
+
+namespace {
+
+// Keeps the worksheet the program hands over as a PDF file in the pictures' folder.
+class PdfPrinting : public talvera::ui::Printing {
+  public:
+    explicit PdfPrinting(QString path) : path_(std::move(path)) {}
+    void print(const talvera::ui::printout::Document& document) override {
+        talvera::qt::writePdf(document, path_, nullptr);
+    }
+    void saveAsPdf(const talvera::ui::printout::Document& document,
+                   std::string_view /*name*/) override {
+        print(document);
+    }
+
+  private:
+    QString path_;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,8 +46,10 @@ int main(int argc, char* argv[]) {
 
     talvera::ui::SilentDialogs dialogs;
     talvera::qt::WindowManager windows;
+    PdfPrinting printing(out.filePath(QStringLiteral("worksheet.pdf")));
     // A fixed seed: the same exercise on every run.
-    talvera::shell::Program program({.dialogs = dialogs, .windows = &windows, .seed = 7});
+    talvera::shell::Program program(
+        {.dialogs = dialogs, .windows = &windows, .printing = &printing, .seed = 7});
     program.start();
 
     std::vector<int> zooms;
@@ -105,12 +126,11 @@ int main(int argc, char* argv[]) {
     save(PageId::Instructions, QStringLiteral("form4-instructions-contrast"), normal);
     save(PageId::Exercises, QStringLiteral("form5-exercises-contrast"), normal);
 
-    using namespace talvera::exercises;
-    const SheetRequest sheet{.kinds = {Kind::Addition, Kind::Division, Kind::ToDecimal},
-                             .level = Level::Two,
-                             .length = SheetLength::Ten,
-                             .number = 1234};
-    talvera::qt::writePdf(worksheetDocument(makeWorksheet(sheet)),
-                          out.filePath(QStringLiteral("worksheet.pdf")), nullptr);
+    // A sheet of three kinds at level 2, saved through the worksheet window.
+    click(PageId::Worksheet, "FichaDivisão");
+    click(PageId::Worksheet, "FichaDízima");
+    talvera::ui::user::choose(program.form(PageId::Worksheet)->control("FichaNível"), "Nível 2");
+    type(PageId::Worksheet, "FichaNúmero", "1234");
+    click(PageId::Worksheet, "Guardar");
     return 0;
 }
