@@ -29,12 +29,15 @@ void DocumentPrinter::saveAsPdf(const ui::printout::Document& document,
                                 std::string_view suggestedName) {
     const QString suggested = QDir::home().filePath(
         QString::fromUtf8(suggestedName.data(), static_cast<qsizetype>(suggestedName.size())));
-    const QString path =
-        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Guardar em PDF"),
-                                     suggested, QStringLiteral("Documentos PDF (*.pdf)"));
-    if (path.isEmpty()) {
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Guardar em PDF"), suggested,
+                       QStringLiteral("Documentos PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without its ending still makes a file that opens as a PDF.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
+    const QString path = dialog.selectedFiles().constFirst();
     if (!writePdf(document, path, windowOf_)) {
         dialogs_.inform(std::string(notSaved) + path.toStdString() + ".", programName,
                         ui::MessageIcon::Information);

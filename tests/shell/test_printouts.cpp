@@ -1,12 +1,16 @@
 // Printouts on paper, as PDF files written offscreen and read back with pdftotext: a worksheet
 // holds its name line, every exercise and every solution, and the same number gives the same
 // sheet; the Details page prints its rows as they stand.
+#include <QApplication>
+#include <QFileDialog>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "exercises/worksheet_document.h"
 #include "qt/document_painter.h"
+#include "qt/document_printer.h"
 #include "qt/window_manager.h"
 #include "shell/program.h"
 #include "ui/silent_dialogs.h"
@@ -116,6 +120,27 @@ class PrintoutsTest : public QObject {
         QCOMPARE(pdfText(exercises::worksheetDocument(exercises::makeWorksheet(request)),
                          folder.filePath(QStringLiteral("second.pdf"))),
                  text);
+    }
+
+    // Saving proposes the sheet's own name, and writes where the file dialog says, as a PDF.
+    static void savedWhereTheDialogSays() {
+        QTemporaryDir folder;
+        ui::SilentDialogs dialogs;
+        qt::DocumentPrinter printer(nullptr, dialogs);
+        QString proposed;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(folder.filePath(QStringLiteral("sheet")));
+            QDialog* pressed = dialog;  // the file dialog's own accept() is protected
+            pressed->accept();
+        });
+        printer.saveAsPdf(
+            exercises::worksheetDocument(exercises::makeWorksheet({{Kind::Addition}})),
+            "ficha-1.pdf");
+        QCOMPARE(proposed, QStringLiteral("ficha-1.pdf"));
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("sheet.pdf"))).size() > 0);
     }
 
     // The window's own widgets drawn on paper: the title, the terms typed and the results.
