@@ -73,10 +73,12 @@ lint: build
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-# Every page at 100 % and at 200 %, on a virtual 1080p screen.
+# Every page at 100 % and at 200 %, on a virtual 1080p screen, and both pages of a worksheet.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen:configfile=tools/offscreen-1080p.json \
 		./$(BUILD_DIR)/talvera-screenshots docs/screenshots 100 200
+	pdftoppm -png -r 72 docs/screenshots/worksheet.pdf docs/screenshots/worksheet
+	rm docs/screenshots/worksheet.pdf
 
 # The program as a screen reader drives it, through the desktop accessibility bus on a virtual X
 # server; `PROBE_SCREEN=3840x2160x24 QT_SCALE_FACTOR=2 make atspi` does it on a scaled screen.

@@ -12,7 +12,7 @@ packages="
   make cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-speech-dev qt6-declarative-dev
   qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
-  clang-format clang-tidy libboost-dev libgmp-dev
+  clang-format clang-tidy libboost-dev libgmp-dev poppler-utils
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core fontconfig
 "
 

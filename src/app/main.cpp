@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "app/self_test.h"
 #include "qt/accessibility.h"
+#include "qt/document_printer.h"
 #include "qt/message_box_dialogs.h"
 #include "qt/program_style.h"
 #include "qt/settings_preferences.h"
@@ -85,8 +86,14 @@ int main(int argc, char* argv[]) {
     talvera::qt::MessageBoxDialogs dialogs([&windows] { return windows.look(); });
     talvera::qt::Voice voice;
     talvera::qt::SettingsPreferences preferences;
-    talvera::shell::Program program(
-        {.dialogs = dialogs, .windows = &windows, .speech = &voice, .preferences = &preferences});
+    talvera::qt::DocumentPrinter printer(
+        [&windows](const talvera::ui::Form& form) -> QWidget* { return windows.windowFor(form); },
+        dialogs);
+    talvera::shell::Program program({.dialogs = dialogs,
+                                     .windows = &windows,
+                                     .speech = &voice,
+                                     .preferences = &preferences,
+                                     .printing = &printer});
     program.start();
     return QApplication::exec();
 }

@@ -126,4 +126,64 @@ inline constexpr std::array<std::string_view, allKinds.size()> kindLater{
     "adição",        "subtracção", "multiplicação",     "divisão",
     "simplificação", "comparação", "fracção em dízima", "dízima em fracção"};
 
+// The page.
+inline constexpr std::string_view pageTitle = "Exercícios de fracções";
+inline constexpr std::string_view kindCaption = "Tipo de exercício:";
+inline constexpr std::string_view levelCaption = "Nível:";
+inline constexpr std::array<std::string_view, allLevels.size()> levelItems{"Nível 1", "Nível 2",
+                                                                           "Nível 3"};
+inline constexpr std::string_view newTask = "Novo exercício";
+inline constexpr std::string_view exerciseCaption = "Exercício";
+inline constexpr std::string_view checkCaption = "Verificar";
+inline constexpr std::string_view resolutionCaption = "Ver a resolução";
+inline constexpr std::string_view guidance =
+    "Escolha o tipo de exercício e o nível e carregue em «Novo exercício». Escreva a resposta, ou "
+    "escolha o sinal na comparação, e carregue em «Verificar» ou na tecla Enter. A fracção deve "
+    "ficar irredutível. Depois de duas tentativas erradas pode ver a resolução.";
+inline constexpr std::string_view kindTip = "O tipo do próximo exercício";
+inline constexpr std::string_view levelTip =
+    "O nível do próximo exercício: 1 com termos até 10, 2 até 20 e fracções impróprias, 3 até 100";
+inline constexpr std::string_view newTaskTip =
+    "Mostrar um exercício novo do tipo e do nível escolhidos";
+inline constexpr std::string_view termTip = "Um termo do exercício";
+inline constexpr std::string_view numeratorTip = "Escreva o numerador da resposta";
+inline constexpr std::string_view denominatorTip =
+    "Escreva o denominador da resposta; sem ele, a resposta é um número inteiro";
+inline constexpr std::string_view decimalTip =
+    "Escreva a dízima, com o período entre parênteses: 1/6 = 0.1(6)";
+inline constexpr std::string_view checkTip = "Verificar a resposta";
+inline constexpr std::string_view resolutionTip =
+    "Ver como se resolve este exercício, depois de duas tentativas erradas";
+inline constexpr std::array<std::string_view, 3> relationTips{
+    "A primeira fracção é menor do que a segunda", "As duas fracções são iguais",
+    "A primeira fracção é maior do que a segunda"};
+
+// What a screen reader hears of a new exercise: "Exercício: um quarto mais quinze sextos."
+inline constexpr std::string_view taskIntro = "Exercício: ";
+inline constexpr std::array<std::string_view, 4> operationWords{" mais ", " menos ", " vezes ",
+                                                                " a dividir por "};
+inline constexpr std::string_view simplify = "simplifique ";
+inline constexpr std::string_view compare = "compare ";
+inline constexpr std::string_view compareWith = " com ";
+inline constexpr std::string_view write = "escreva ";
+inline constexpr std::string_view asDecimal = " em dízima";
+inline constexpr std::string_view asFraction = " em fracção";
+
+// The worksheet dialog.
+inline constexpr std::string_view sheetCaption = "FICHA DE EXERCÍCIOS";
+inline constexpr std::string_view sheetGuidance =
+    "Escolha os tipos de exercício, o nível, quantos exercícios tem a ficha e o seu número. O "
+    "mesmo número dá sempre a mesma ficha, com as mesmas soluções.";
+inline constexpr std::string_view sheetKinds = "Tipos de exercício";
+inline constexpr std::string_view sheetCount = "Número de exercícios:";
+inline constexpr std::string_view sheetNumberCaption = "Número da ficha:";
+inline constexpr std::string_view printCaption = "Imprimir…";
+inline constexpr std::string_view saveCaption = "Guardar em PDF…";
+inline constexpr std::string_view cancelCaption = "Cancelar";
+inline constexpr std::string_view noKindChosen = "Deve escolher pelo menos um tipo de exercício.";
+inline constexpr std::string_view badSheetNumber =
+    "O número da ficha deve ser um número inteiro de 1 a 999999.";
+inline constexpr std::string_view fileStart = "ficha-";
+inline constexpr std::string_view fileEnd = ".pdf";
+
 }  // namespace talvera::exercises::texts

@@ -25,6 +25,8 @@ const KindBinding& bindingFor(const ui::Control& control) {
             return lineBinding();
         case ui::ControlKind::Drawing:
             return drawingBinding();
+        case ui::ControlKind::ComboBox:
+            return comboBoxBinding();
         case ui::ControlKind::Picture:
             break;
     }

@@ -54,5 +54,6 @@ const KindBinding& titledFrameBinding();
 const KindBinding& lineBinding();
 const KindBinding& pictureBinding();
 const KindBinding& drawingBinding();
+const KindBinding& comboBoxBinding();
 
 }  // namespace talvera::qt

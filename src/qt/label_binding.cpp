@@ -12,6 +12,7 @@ class LabelBinding final : public KindBinding {
     QWidget* create(const ui::Control& control, QWidget* parent) const override {
         auto* label = new QLabel(parent);
         label->setAlignment(toQtAlignment(control.design().alignment));
+        label->setWordWrap(control.design().wrap);
         return label;
     }
 
@@ -26,7 +27,7 @@ class LabelBinding final : public KindBinding {
         setColor(widget, QPalette::WindowText, control.design().foreground, look.highContrast);
         auto* label = qobject_cast<QLabel*>(widget);
         if (look.scale.percent() == ui::zoom::normal ||
-            !label->alignment().testFlag(Qt::AlignLeft) ||
+            !label->alignment().testFlag(Qt::AlignLeft) || label->wordWrap() ||
             label->text().contains(QLatin1Char('\n'))) {
             return;
         }

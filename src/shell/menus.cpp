@@ -57,8 +57,8 @@ ui::MenuItem viewMenu(PageId page, Program& program) {
                            {"Ctrl+0"}),
                   std::move(readAloud), std::move(readAgain), std::move(highContrast)},
         .accessKey = 'V'};
-    // The picture follows the work pages' tasks.
-    if (page == PageId::Operations || page == PageId::Details) {
+    // The picture follows the tasks of the work pages and the exercises.
+    if (page == PageId::Operations || page == PageId::Details || page == PageId::Exercises) {
         ui::MenuItem picture =
             withKeys(command(menuNames::picture, "Imagem das fracções", 'I',
                              [&program] { program.setPictureShown(!program.pictureShown()); }),
@@ -85,28 +85,50 @@ void installMenus(ui::Form& form, PageId page, Program& program) {
         command("AbandonarPrograma", "Abandonar o programa", 'A', [&program] { program.end(); });
     const ui::MenuItem closePage = command("FecharPágina", "Fechar esta página", 'F',
                                            [&program, page] { program.close(page); });
+    const ui::MenuItem instructions =
+        command("Instruções", "Instruções", 'I', show(PageId::Instructions));
+    // The Exercises page opens beside whichever page it is chosen on.
+    const ui::MenuItem exercisesPage =
+        command("Exercícios", "Exercícios", 'E', show(PageId::Exercises));
+    auto sheet = [&program](exercises::SheetPurpose purpose) {
+        return [&program, purpose] { program.openWorksheet(purpose); };
+    };
 
     auto& bar = form.menuBar();
     switch (page) {
         case PageId::Title:
             bar = {fileMenu({quit}),
                    command("Operações", "Operações", 'O', show(PageId::Operations)),
-                   command("Detalhes", "Detalhes", 'D', show(PageId::Details)),
-                   command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
+                   command("Detalhes", "Detalhes", 'D', show(PageId::Details)), instructions,
+                   exercisesPage};
             break;
         case PageId::Operations:
             bar = {fileMenu({closePage, quit}),
-                   command("Detalhes", "Detalhes", 'D', moveTo(PageId::Details)),
-                   command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
+                   command("Detalhes", "Detalhes", 'D', moveTo(PageId::Details)), instructions,
+                   exercisesPage};
             break;
+        // Printing comes first in its menu, as on most desktops, and leaving the page last.
         case PageId::Details:
-            bar = {fileMenu({closePage, quit}),
-                   command("Operações", "Operações", 'O', moveTo(PageId::Operations)),
-                   command("Instruções", "Instruções", 'I', show(PageId::Instructions))};
+            bar = {fileMenu({withKeys(command("Imprimir", "Imprimir…", 'I',
+                                              [&program] { program.printDetails(); }),
+                                      {"Ctrl+P"}),
+                             closePage, quit}),
+                   command("Operações", "Operações", 'O', moveTo(PageId::Operations)), instructions,
+                   exercisesPage};
             break;
-        case PageId::Instructions:
         case PageId::Exercises:
+            bar = {fileMenu({withKeys(command("ImprimirFicha", "Imprimir ficha…", 'I',
+                                              sheet(exercises::SheetPurpose::Print)),
+                                      {"Ctrl+P"}),
+                             withKeys(command("GuardarFicha", "Guardar ficha em PDF…", 'G',
+                                              sheet(exercises::SheetPurpose::SavePdf)),
+                                      {"Ctrl+S"}),
+                             closePage, quit}),
+                   viewMenu(page, program), instructions};
+            return;
+        case PageId::Instructions:
         case PageId::Picture:
+        case PageId::Worksheet:
             return;
     }
     bar.push_back(viewMenu(page, program));

@@ -1,5 +1,7 @@
 #include "shell/program.h"
 
+#include <chrono>
+
 #include "details/details_page.h"
 #include "exercises/exercises_page.h"
 #include "operations/operations_page.h"
@@ -13,6 +15,16 @@ namespace talvera::shell {
 namespace {
 constexpr std::string_view readAloudKey = "readAloud";
 constexpr std::string_view highContrastKey = "highContrast";
+constexpr std::string_view detailsPrintout = "TALVERA — Detalhes";
+
+std::uint64_t clockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+// A number that a new sheet proposes: four digits, so that a class can copy it down.
+std::uint32_t sheetNumberFrom(std::uint64_t seed) {
+    return static_cast<std::uint32_t>(1000 + seed % 9000);
+}
 }  // namespace
 
 Program::Program(ui::Dialogs& dialogs, ui::WindowObserver* windows)
@@ -22,6 +34,8 @@ Program::Program(const Services& services)
     : dialogs_(services.dialogs),
       windows_(services.windows),
       preferences_(services.preferences != nullptr ? *services.preferences : runPreferences_),
+      printing_(services.printing != nullptr ? *services.printing : noPrinting_),
+      nextSeed_(services.seed.value_or(clockSeed())),
       narrator_(services.speech != nullptr ? *services.speech : noSpeech_),
       context_{.dialogs = dialogs_, .narrator = narrator_, .sketcher = sketcher_},
       highContrast_(preferences_.flag(highContrastKey)) {
@@ -54,11 +68,47 @@ std::unique_ptr<ui::Page> Program::create(PageId page) {
         case PageId::Instructions:
             return std::make_unique<InstructionsPage>();
         case PageId::Exercises:
-            return std::make_unique<exercises::ExercisesPage>(context_);
+            return std::make_unique<exercises::ExercisesPage>(context_, takeSeed(),
+                                                              resolutionGuide_);
         case PageId::Picture:
             return std::make_unique<PicturePage>(sketcher_);
+        case PageId::Worksheet:
+            return createWorksheet();
     }
     return nullptr;
+}
+
+// A new sheet starts from the kind and level of the Exercises page, and a number of its own.
+std::unique_ptr<ui::Page> Program::createWorksheet() {
+    exercises::SheetDefaults defaults{.number = sheetNumberFrom(takeSeed()),
+                                      .purpose = sheetPurpose_};
+    if (const auto* exercisesPage = dynamic_cast<const exercises::ExercisesPage*>(
+            pages_[indexOf(PageId::Exercises)].get())) {
+        defaults.kind = exercisesPage->chosenKind();
+        defaults.level = exercisesPage->chosenLevel();
+    }
+    return std::make_unique<exercises::WorksheetPage>(context_, printing_, defaults);
+}
+
+void Program::openWorksheet(exercises::SheetPurpose purpose) {
+    sheetPurpose_ = purpose;
+    if (auto* open =
+            dynamic_cast<exercises::WorksheetPage*>(pages_[indexOf(PageId::Worksheet)].get())) {
+        open->setPurpose(purpose);
+    }
+    show(PageId::Worksheet);
+}
+
+void Program::printDetails() {
+    const ui::Form* details = form(PageId::Details);
+    if (details == nullptr) {
+        return;
+    }
+    ui::printout::Page page{{ui::printout::Snapshot{details}}};
+    if (const ui::Form* picture = form(PageId::Picture)) {
+        page.elements.emplace_back(ui::printout::Snapshot{picture});
+    }
+    printing_.print({.title = std::string(detailsPrintout), .pages = {std::move(page)}});
 }
 
 void Program::show(PageId page) {
@@ -106,8 +156,9 @@ void Program::end() {
         return;
     }
     ended_ = true;
-    for (const PageId page : {PageId::Picture, PageId::Exercises, PageId::Instructions,
-                              PageId::Details, PageId::Operations, PageId::Title}) {
+    for (const PageId page :
+         {PageId::Worksheet, PageId::Picture, PageId::Exercises, PageId::Instructions,
+          PageId::Details, PageId::Operations, PageId::Title}) {
         close(page);
     }
     if (windows_ != nullptr) {

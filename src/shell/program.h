@@ -1,28 +1,37 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 
+#include "exercises/worksheet_page.h"
 #include "kit/narrator.h"
 #include "kit/page_context.h"
 #include "shell/page_id.h"
+#include "shell/resolution_guide.h"
 #include "ui/dialogs.h"
 #include "ui/page.h"
 #include "ui/preferences.h"
+#include "ui/printing.h"
 #include "ui/speech.h"
 #include "ui/window_observer.h"
 #include "ui/zoom.h"
 
 namespace talvera::shell {
 
-// What the program is given by whoever runs it; the view, the voice and the preferences may be
-// missing, as in tests, and then nothing is shown, nothing is said and nothing is kept.
+// What the program is given by whoever runs it; the view, the voice, the preferences and the
+// printer may be missing, as in tests, and then nothing is shown, said, kept or printed.
 struct Services {
     ui::Dialogs& dialogs;
     ui::WindowObserver* windows = nullptr;
     ui::Speech* speech = nullptr;
     ui::Preferences* preferences = nullptr;
+    ui::Printing* printing = nullptr;
+    // Where the exercises' tasks and the new sheets' numbers start from; without one, the clock
+    // gives it, so that each session has tasks of its own. Tests fix it to repeat a session.
+    std::optional<std::uint64_t> seed{};
 };
 
 // Which pages exist. Showing an absent page creates it in its initial state; closing a page
@@ -58,8 +67,15 @@ class Program {
     // Why reading aloud cannot be turned on; empty when it can.
     std::string speechUnavailable() const { return narrator_.unavailable(); }
 
+    // The worksheet dialog, with the button that Enter presses in it.
+    void openWorksheet(exercises::SheetPurpose purpose);
+    // The Details page as it stands, with the picture when it is shown.
+    void printDetails();
+
   private:
     std::unique_ptr<ui::Page> create(PageId page);
+    std::unique_ptr<ui::Page> createWorksheet();
+    std::uint64_t takeSeed() { return nextSeed_++; }
     // Ticks or unticks a menu item of every open page.
     void tickEverywhere(std::string_view item, bool checked);
 
@@ -68,6 +84,11 @@ class Program {
     ui::NoSpeech noSpeech_;
     ui::RunPreferences runPreferences_;
     ui::Preferences& preferences_;
+    ui::NoPrinting noPrinting_;
+    ui::Printing& printing_;
+    std::uint64_t nextSeed_;
+    ResolutionGuide resolutionGuide_{*this};
+    exercises::SheetPurpose sheetPurpose_ = exercises::SheetPurpose::Print;
     kit::Narrator narrator_;
     kit::Sketcher sketcher_;
     kit::PageContext context_;

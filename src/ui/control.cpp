@@ -7,7 +7,11 @@
 namespace talvera::ui {
 
 Control::Control(Form& form, ControlDesign design, int stackingOrder)
-    : form_(form), design_(std::move(design)), stackingOrder_(stackingOrder) {}
+    : form_(form), design_(std::move(design)), stackingOrder_(stackingOrder) {
+    if (kind() == ControlKind::ComboBox && !design_.items.empty()) {
+        design_.text = design_.items.at(static_cast<std::size_t>(design_.current));
+    }
+}
 
 void Control::setText(std::string text) {
     assert(kind() == ControlKind::TextBox);
@@ -78,6 +82,20 @@ void Control::setChecked(bool checked) {
     if (design_.checked != checked) {
         design_.checked = checked;
         changed(Change::Checked);
+    }
+}
+
+void Control::setCurrentIndex(int index) {
+    assert(kind() == ControlKind::ComboBox);
+    if (design_.current == index) {
+        return;
+    }
+    design_.text = design_.items.at(static_cast<std::size_t>(index));
+    design_.current = index;
+    changed(Change::Text);
+    if (changeHandler_) {
+        auto handler = changeHandler_;
+        handler();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/drawing.h"
 #include "ui/geometry.h"
@@ -13,12 +14,22 @@ class Form;
 class Control;
 
 // A Picture shows one of the program's drawings or text pages by name; a Drawing shows a picture
-// that the program builds as data.
-enum class ControlKind { Label, TextBox, Button, CheckBox, Frame, Line, Picture, Drawing };
+// that the program builds as data; a ComboBox is a choice of one item from a list.
+enum class ControlKind {
+    Label,
+    TextBox,
+    Button,
+    CheckBox,
+    Frame,
+    Line,
+    Picture,
+    Drawing,
+    ComboBox
+};
 
 // What changed on a control, so that a view can mirror just that.
 enum class Change {
-    Text,
+    Text,  // for a combo box, the chosen item
     Visible,
     Enabled,
     Position,
@@ -41,7 +52,7 @@ struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     std::string name{};
     Rect place{};        // a line runs from (left, top) to (left + width, top + height)
-    std::string text{};  // a text box's text, or the caption of anything else
+    std::string text{};  // a text box's text, a combo box's chosen item, or a caption
     const Control* container = nullptr;  // nullptr: the form itself
     Font font{};
     std::optional<Color> foreground{};
@@ -58,8 +69,11 @@ struct ControlDesign {
     bool readOnly = false;
     bool tabStop = true;
     bool checked = false;
-    int maxLength = 0;  // characters a user may type into a text box; 0 for no limit
-    int lineWidth = 1;  // pixels, for lines
+    bool wrap = false;                 // a label's text breaks into lines at its width
+    int maxLength = 0;                 // characters a user may type into a text box; 0 for no limit
+    int lineWidth = 1;                 // pixels, for lines
+    std::vector<std::string> items{};  // a combo box's list
+    int current = 0;                   // the item a combo box shows chosen
 };
 
 // One control of a form: its design and its state. Program writes go through the setters, which
@@ -103,6 +117,12 @@ class Control {
 
     bool checked() const { return design_.checked; }
     void setChecked(bool checked);
+
+    // A combo box's list and the item chosen from it, whose text is the control's text. Choosing
+    // another item runs the change handler to its end before returning, as a text box's edit does.
+    const std::vector<std::string>& items() const { return design_.items; }
+    int currentIndex() const { return design_.current; }
+    void setCurrentIndex(int index);
 
     const std::string& accessibleName() const { return design_.accessibleName; }
     const std::string& description() const { return design_.description; }

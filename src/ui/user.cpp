@@ -1,5 +1,6 @@
 #include "ui/user.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -54,6 +55,19 @@ bool click(Control& control) {
         control.setChecked(!control.checked());
     }
     control.raiseClick();
+    return true;
+}
+
+bool choose(Control& list, std::string_view item) {
+    if (list.kind() != ControlKind::ComboBox || !list.reachable()) {
+        return false;
+    }
+    const auto& items = list.items();
+    const auto found = std::ranges::find(items, item);
+    if (found == items.end()) {
+        return false;
+    }
+    list.setCurrentIndex(static_cast<int>(found - items.begin()));
     return true;
 }
 

@@ -16,6 +16,9 @@ bool type(Control& box, std::string_view text);
 // Clicks a button, or ticks or unticks a check box (which toggles before its handler runs).
 bool click(Control& control);
 
+// Chooses the item with that text from a combo box's list.
+bool choose(Control& list, std::string_view item);
+
 // Moves the keyboard focus to a control the user can reach.
 bool focus(Control& control);
 

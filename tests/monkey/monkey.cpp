@@ -10,6 +10,7 @@
 #include "core/reference.h"
 #include "details/details_layout.h"
 #include "details/details_texts.h"
+#include "exercises/exercise_texts.h"
 #include "operations/operations_texts.h"
 #include "shell/program.h"
 #include "ui/user.h"
@@ -397,7 +398,33 @@ class CollectingDialogs : public ui::Dialogs {
     std::string all;
 };
 
-enum class Press { Other, Exact, Step };
+enum class Press { Other, Exact, Step, Exercise };
+
+// What the Exercises page may say: its verdicts, in its line, and the messages that refuse an
+// answer, all from its own table of texts.
+bool isVerdict(const std::string& line) {
+    namespace texts = exercises::texts;
+    const auto with = [](std::string_view message, std::string_view hint) {
+        return std::string(message) + "\n" + std::string(hint);
+    };
+    return line.empty() || line == texts::right || line == texts::wrong ||
+           line == with(texts::notLowestTerms, texts::notLowestTermsHint) ||
+           std::ranges::any_of(texts::mistakes, [&](const texts::MistakeText& mistake) {
+               return line == with(mistake.message, mistake.hint);
+           });
+}
+
+bool isRefusal(const std::string& message) {
+    namespace texts = exercises::texts;
+    const bool parentheses =
+        message.starts_with(texts::tooManyPrefix) &&
+        (message.ends_with(texts::tooManyOpenings) || message.ends_with(texts::tooManyClosings));
+    return parentheses || message == texts::notNumeric || message == texts::notWhole ||
+           message == texts::zeroDenominator || message == texts::capacity ||
+           message == texts::noDecimalPart || message == texts::tooManyPoints ||
+           message == texts::notDecimalNotation || message == texts::afterPeriod ||
+           message == texts::noRelation;
+}
 
 }  // namespace
 
@@ -411,6 +438,9 @@ struct Monkey::State {
 
     // Every "=" is checked exactly; a step, which reads back what a teacher may edit, by messages.
     Press expect(Reference& r, PageId page, const std::string& name) const {
+        if (page == PageId::Exercises) {
+            return Press::Exercise;
+        }
         const auto& o = operations;
         const auto& d = details;
         const std::array<std::pair<const Control*, std::function<void()>>, 12> presses{{
@@ -456,11 +486,13 @@ ui::Form& Monkey::form(PageId page) const {
     return *state_->program->form(page);
 }
 
-void Monkey::restart() {
-    state_->program = std::make_unique<shell::Program>(state_->dialogs);
+void Monkey::restart(std::uint64_t seed) {
+    state_->program =
+        std::make_unique<shell::Program>(shell::Services{.dialogs = state_->dialogs, .seed = seed});
     state_->program->start();
     state_->program->show(PageId::Operations);
     state_->program->show(PageId::Details);
+    state_->program->show(PageId::Exercises);
     state_->program->setPictureShown(true);
 }
 
@@ -474,7 +506,8 @@ std::string Monkey::act(PageId page, std::string_view name,
     Reference expected(form(page));
     Press press = Press::Other;
     try {
-        press = text ? Press::Other : state_->expect(expected, page, control.name());
+        press = text && page != PageId::Exercises ? Press::Other
+                                                  : state_->expect(expected, page, control.name());
     } catch (const Beyond&) {
         press = Press::Exact;
         expected.say(kit::messages::capacity);
@@ -484,7 +517,13 @@ std::string Monkey::act(PageId page, std::string_view name,
     std::string fault = form(page).name() + ": " +
                         (text ? "typing \"" + *text + "\" into " : "clicking ") + control.name();
     try {
-        text ? ui::user::type(control, *text) : ui::user::click(control);
+        if (!text) {
+            ui::user::click(control);
+        } else if (control.kind() == ui::ControlKind::ComboBox) {
+            ui::user::choose(control, *text);
+        } else {
+            ui::user::type(control, *text);
+        }
     } catch (const std::exception& error) {
         return fault + " threw " + error.what();
     }
@@ -497,8 +536,14 @@ std::string Monkey::act(PageId page, std::string_view name,
                m == s.negativeDenominator || m == kit::messages::capacity ||
                m == kit::messages::divisorArgument || m == kit::messages::divisionByZero;
     };
-    if (press == Press::Step ? !std::ranges::all_of(shown.texts, stepMessage)
-                             : shown.all != expected.messages) {
+    if (press == Press::Exercise) {
+        if (!std::ranges::all_of(shown.texts, isRefusal) ||
+            !isVerdict(form(page).control("Verificação").caption())) {
+            fault += "; the Exercises page said [" + shown.all + " ] and \"" +
+                     form(page).control("Verificação").caption() + "\"";
+        }
+    } else if (press == Press::Step ? !std::ranges::all_of(shown.texts, stepMessage)
+                                    : shown.all != expected.messages) {
         fault += "; showed [" + shown.all + " ], not [" + expected.messages + " ]";
     }
     // The picture follows every press, and says the exact result of one worked out.
@@ -520,29 +565,46 @@ std::string Monkey::act(PageId page, std::string_view name,
 }
 
 std::string Monkey::run(const Bytes& bytes, std::size_t actions) {
-    restart();
     bool dry = false;
     const auto pick = [&bytes, &dry](std::size_t choices) -> std::size_t {
         const auto byte = bytes();
         dry = dry || !byte;
         return byte.value_or(0) % choices;
     };
+    // The exercises come from the bytes too, so that a sequence can be run again.
+    restart(pick(256));
+    constexpr std::array pages{PageId::Operations, PageId::Details, PageId::Exercises};
     for (std::size_t i = 0; i < actions && !dry; ++i) {
-        const PageId page = pick(2) == 0 ? PageId::Operations : PageId::Details;
-        const bool typing = pick(5) < 3;
-        std::vector<const Control*> controls;  // boxes to type into, or buttons: never none
-        for (const auto& control : form(page).controls()) {
-            using enum ui::ControlKind;
-            const ui::ControlKind kind = control->kind();
-            if (control->reachable() && (typing ? kind == TextBox && !control->design().readOnly
-                                                : kind == Button || kind == CheckBox)) {
-                controls.push_back(control.get());
+        const PageId page = pages.at(pick(pages.size()));
+        bool typing = pick(5) < 3;
+        std::vector<const Control*> controls;  // boxes to type into or lists, or buttons
+        for (const bool typed : {typing, false}) {
+            for (const auto& control : form(page).controls()) {
+                using enum ui::ControlKind;
+                const ui::ControlKind kind = control->kind();
+                const bool box =
+                    (kind == TextBox && !control->design().readOnly) || kind == ComboBox;
+                if (control->reachable() && (typed ? box : kind == Button || kind == CheckBox)) {
+                    controls.push_back(control.get());
+                }
+            }
+            // A page whose boxes are all out of reach still has a button.
+            if (!controls.empty()) {
+                typing = typed;
+                break;
             }
         }
-        const std::string& name = controls[pick(controls.size())]->name();
-        const bool decimal = name == state_->operations.toFraction.input.name();
-        std::string fault =
-            act(page, name, typing ? std::optional(typed(pick, decimal)) : std::nullopt);
+        const Control& chosen = *controls[pick(controls.size())];
+        const std::string& name = chosen.name();
+        const bool decimal =
+            name == state_->operations.toFraction.input.name() || name == "RespostaDízima";
+        std::optional<std::string> text;
+        if (chosen.kind() == ui::ControlKind::ComboBox) {
+            text = chosen.items().at(pick(chosen.items().size()));
+        } else if (typing) {
+            text = typed(pick, decimal);
+        }
+        std::string fault = act(page, name, text);
         if (!fault.empty()) {
             return fault;
         }

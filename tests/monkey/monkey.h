@@ -16,8 +16,9 @@ namespace talvera::monkey {
 // Decisions byte by byte: a seeded random engine's, or a fuzzer's input, dry once it is used up.
 using Bytes = std::function<std::optional<std::uint8_t>()>;
 
-// Typing and clicking on both work pages, each "=" checked exactly against the reference (its
-// messages in order, the whole page after it), a Details step for the rows' messages, others none.
+// Typing, choosing and clicking on both work pages and the Exercises page, each "=" checked
+// exactly against the reference (its messages in order, the whole page after it), a Details step
+// for the rows' messages, the Exercises page for its own verdicts and refusals, others none.
 class Monkey {
   public:
     Monkey();
@@ -25,7 +26,8 @@ class Monkey {
     Monkey& operator=(const Monkey&) = delete;
     ~Monkey();
 
-    void restart();  // a fresh program with both work pages open
+    // A fresh program with both work pages and the Exercises page open, its tasks seeded so.
+    void restart(std::uint64_t seed = 1);
     ui::Form& form(shell::PageId page) const;
     const operations::OperationsControls& operations() const;  // by role, as the layout names them
     // Types the text into the control of that name, or clicks it; returns the fault found, or "".

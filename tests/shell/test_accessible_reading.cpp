@@ -1,5 +1,5 @@
 // The program as a screen reader meets it, through Qt's own accessibility interfaces on the real
-// windows: every box, button and check box has a name of its own in its window, hidden panels
+// windows: every box, button, check box and list has a name of its own in its window, hidden panels
 // included, and the instruction pages read as the texts they draw.
 #include <QAccessible>
 #include <QFile>
@@ -20,10 +20,10 @@ namespace {
 
 bool isNamedRole(QAccessible::Role role) {
     return role == QAccessible::EditableText || role == QAccessible::Button ||
-           role == QAccessible::CheckBox;
+           role == QAccessible::CheckBox || role == QAccessible::ComboBox;
 }
 
-// Every box, button and check box under the interface, hidden ones included.
+// Every box, button, check box and list under the interface, hidden ones included.
 void collect(QAccessibleInterface* node, QList<QAccessibleInterface*>& found) {
     if (node == nullptr) {
         return;
@@ -40,7 +40,7 @@ void collect(QAccessibleInterface* node, QList<QAccessibleInterface*>& found) {
 bool isNamedKind(talvera::ui::ControlKind kind) {
     using talvera::ui::ControlKind;
     return kind == ControlKind::TextBox || kind == ControlKind::Button ||
-           kind == ControlKind::CheckBox;
+           kind == ControlKind::CheckBox || kind == ControlKind::ComboBox;
 }
 
 // Runs of blanks, non-breaking ones included, read as one blank.
@@ -80,6 +80,8 @@ class AccessibleReadingTest : public QObject {
         QTest::newRow("Form1") << static_cast<int>(PageId::Operations);
         QTest::newRow("Form2") << static_cast<int>(PageId::Details);
         QTest::newRow("Form4") << static_cast<int>(PageId::Instructions);
+        QTest::newRow("Form5") << static_cast<int>(PageId::Exercises);
+        QTest::newRow("Form7") << static_cast<int>(PageId::Worksheet);
     }
 
     void everyControlHasItsOwnName_data() { everyWindow(); }

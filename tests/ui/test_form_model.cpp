@@ -98,6 +98,34 @@ class FormModelTest : public QObject {
         QCOMPARE(QString::fromStdString(box.text()), kept);
     }
 
+    // A combo box is chosen from by an item's text, and only when a person could reach it; the
+    // program's own choice raises the change event at once too.
+    void comboBoxChoice_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("an item") << QStringLiteral("Nível 2") << true << true;
+        QTest::newRow("not an item") << QStringLiteral("Nível 4") << true << false;
+        QTest::newRow("disabled") << QStringLiteral("Nível 2") << false << false;
+    }
+
+    void comboBoxChoice() {
+        QFETCH(QString, item);
+        QFETCH(bool, enabled);
+        QFETCH(bool, chosen);
+        Form form("Form9", "TALVERA", {1500, 1500});
+        Control& list = form.add({.kind = ControlKind::ComboBox,
+                                  .name = "Nível",
+                                  .enabled = enabled,
+                                  .items = {"Nível 1", "Nível 2"}});
+        int changes = 0;
+        list.onChange([&changes] { ++changes; });
+        QCOMPARE(user::choose(list, item.toStdString()), chosen);
+        QCOMPARE(list.text(), std::string(chosen ? "Nível 2" : "Nível 1"));
+        list.setCurrentIndex(0);
+        QCOMPARE(changes, chosen ? 2 : 0);
+    }
+
     // The zoom steps a user moves through, and the step a window opens at on a small screen.
     void zoomSteps_data() {
         QTest::addColumn<int>("from");

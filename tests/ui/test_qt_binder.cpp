@@ -6,6 +6,7 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -240,6 +241,36 @@ class QtBinderTest : public QObject {
         calculator.form->control("AdiçãoN1").setText("1234567");
         QCOMPARE(calculator.changes, 1);
         QCOMPARE(calculator.form->control("AdiçãoN1").text(), std::string("1234567"));
+    }
+
+    // A combo box shows the model's item, and the user's choice, by key or by an assistive tool,
+    // reaches the model once; the program's own choice raises its change event once, no echo.
+    void comboBoxBothWays_data() {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("arrow key") << true;
+        QTest::newRow("assistive tool") << false;
+    }
+    void comboBoxBothWays() {
+        QFETCH(bool, byKey);
+        Form form("Form9", "TALVERA", {3000, 1500});
+        Control& list = form.add({.kind = ControlKind::ComboBox,
+                                  .name = "Nível",
+                                  .place = {150, 150, 1500, 345},
+                                  .items = {"Nível 1", "Nível 2", "Nível 3"}});
+        int changes = 0;
+        list.onChange([&changes] { ++changes; });
+        FormWindow window(form);
+        window.show();
+        auto* shown = qobject_cast<QComboBox*>(window.widgetFor("Nível"));
+        list.setCurrentIndex(2);
+        QCOMPARE(shown->currentText(), QStringLiteral("Nível 3"));
+        if (byKey) {
+            QTest::keyClick(shown, Qt::Key_Up);
+        } else {
+            shown->setCurrentIndex(1);
+        }
+        QCOMPARE(list.text(), std::string("Nível 2"));
+        QCOMPARE(changes, 2);
     }
 
     // The accessibility actions tick the box and press the button as a click does.

@@ -1,11 +1,17 @@
 #include "driver.h"
 
+#include <algorithm>
 #include <map>
 
 #include "ui/user.h"
 #include "ui/zoom.h"
 
 namespace talvera::scenarios {
+
+namespace {
+// Every run gives the same exercises and the same new sheet numbers.
+constexpr std::uint64_t scenarioSeed = 1;
+}  // namespace
 
 void Driver::stop() {
     program_.reset();
@@ -16,12 +22,15 @@ void Driver::start() {
     stop();
     dialogs_.messages.clear();
     speech_.said.clear();
+    printing_.last.clear();
     view_.zoom = ui::zoom::normal;
     preferences_ = std::make_unique<ui::RunPreferences>();
     program_ = std::make_unique<shell::Program>(shell::Services{.dialogs = dialogs_,
                                                                 .windows = windowObserver(),
                                                                 .speech = &speech_,
-                                                                .preferences = preferences_.get()});
+                                                                .preferences = preferences_.get(),
+                                                                .printing = &printing_,
+                                                                .seed = scenarioSeed});
     program_->start();
     settle();
 }
@@ -60,6 +69,15 @@ void Driver::type(std::string_view form, std::string_view name, std::string_view
 
 void Driver::click(std::string_view form, std::string_view name) {
     ui::user::click(control(form, name));
+    settle();
+}
+
+void Driver::choose(std::string_view form, std::string_view name, std::string_view item) {
+    ui::Control& list = control(form, name);
+    if (std::ranges::find(list.items(), item) == list.items().end()) {
+        throw ScenarioError(std::string(name) + " has no item " + std::string(item));
+    }
+    ui::user::choose(list, item);
     settle();
 }
 

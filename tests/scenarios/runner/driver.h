@@ -33,6 +33,8 @@ class Driver {
     virtual void chooseMenu(std::string_view form, std::string_view caption);
     virtual void type(std::string_view form, std::string_view name, std::string_view text);
     virtual void click(std::string_view form, std::string_view name);
+    // Chooses the item with that text from a combo box's list.
+    virtual void choose(std::string_view form, std::string_view name, std::string_view item);
     virtual void close(std::string_view form);
 
     virtual std::string text(std::string_view form, std::string_view name);
@@ -67,6 +69,8 @@ class Driver {
     // A drawing as its lines of text: its heading, then one line for each figure.
     virtual std::string drawing(std::string_view form, std::string_view name);
     std::string said() const { return speech_.said; }
+    // What the program last asked to print, as lines; empty for nothing yet.
+    std::string printed() const { return printing_.last; }
     // A menu item's tick, and whether it can be chosen.
     virtual bool menuTicked(std::string_view form, std::string_view caption);
     virtual bool menuEnabled(std::string_view form, std::string_view caption);
@@ -98,6 +102,7 @@ class Driver {
 
     RecordingDialogs dialogs_;
     RecordingSpeech speech_;
+    RecordingPrinting printing_;
     std::unique_ptr<ui::RunPreferences> preferences_;
     ModelView view_;
     std::unique_ptr<shell::Program> program_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/dialogs.h"
+#include "ui/printing.h"
 #include "ui/speech.h"
 
 namespace talvera::scenarios {
@@ -29,6 +30,18 @@ class RecordingSpeech : public ui::Speech {
     std::string unavailable() const override { return {}; }
     void say(std::string_view sentence) override { said = sentence; }
     std::string said;
+};
+
+// Keeps what it was last asked to print, as lines: "print" or "pdf NAME", then the printout's.
+class RecordingPrinting : public ui::Printing {
+  public:
+    void print(const ui::printout::Document& document) override {
+        last = "print\n" + ui::printout::describe(document);
+    }
+    void saveAsPdf(const ui::printout::Document& document, std::string_view name) override {
+        last = "pdf " + std::string(name) + "\n" + ui::printout::describe(document);
+    }
+    std::string last;
 };
 
 }  // namespace talvera::scenarios

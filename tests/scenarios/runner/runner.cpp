@@ -76,6 +76,8 @@ class Run {
             {"type", {3, [](Run& r, const Words& w) { r.driver_.type(r.window_, w[1], w[2]); }}},
             {"type-repeated", {4, [](Run& r, const Words& w) { r.typeRepeated(w); }}},
             {"click", {2, [](Run& r, const Words& w) { r.driver_.click(r.window_, w[1]); }}},
+            {"choose",
+             {3, [](Run& r, const Words& w) { r.driver_.choose(r.window_, w[1], w[2]); }}},
             {"close", {1, [](Run& r, const Words&) { r.driver_.close(r.window_); }}},
             {"focus", {2, [](Run& r, const Words& w) { r.driver_.focus(r.window_, w[1]); }}},
             {"key", {3, [](Run& r, const Words& w) { r.driver_.press(r.window_, w[1], w[2]); }}},
@@ -178,8 +180,12 @@ class Run {
         } else if (what == "drawing") {
             arity(step, 4);
             const std::string found = driver_.drawing(window_, w[2]);
-            const bool holds = ('\n' + found).find('\n' + w[3] + '\n') != std::string::npos;
-            check(step, "the line " + quoted(w[3]) + " in the drawing " + w[2], holds,
+            check(step, "the line " + quoted(w[3]) + " in the drawing " + w[2],
+                  holdsLine(found, w[3]), quoted(found));
+        } else if (what == "printed") {
+            arity(step, 3);
+            const std::string found = driver_.printed();
+            check(step, "the line " + quoted(w[2]) + " in what was printed", holdsLine(found, w[2]),
                   quoted(found));
         } else if (what == "announced" || what == "said") {
             arity(step, 3);
@@ -196,6 +202,10 @@ class Run {
         } else {
             flag(step, what);
         }
+    }
+
+    static bool holdsLine(const std::string& lines, const std::string& line) {
+        return ('\n' + lines).find('\n' + line + '\n') != std::string::npos;
     }
 
     void flag(const Step& step, const std::string& what) {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -107,12 +108,33 @@ class WidgetDriver : public Driver {
         settle();
     }
 
+    // From the focused list, Home and then Down, as a keyboard chooses without opening it.
+    void choose(std::string_view form, std::string_view name, std::string_view item) override {
+        auto* list = widgetAs<QComboBox>(form, name, "a combo box");
+        const int index = list->findText(toQString(item));
+        if (index < 0) {
+            throw ScenarioError(std::string(name) + " has no item " + std::string(item));
+        }
+        if (!reachable(list)) {
+            return;
+        }
+        focus(form, name);
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < index; ++i) {
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+        settle();
+    }
+
     void close(std::string_view form) override {
         window(form).close();
         settle();
     }
 
     std::string text(std::string_view form, std::string_view name) override {
+        if (auto* list = qobject_cast<QComboBox*>(widget(form, name))) {
+            return list->currentText().toStdString();
+        }
         return widgetAs<QLineEdit>(form, name, "a text box")->text().toStdString();
     }
 
