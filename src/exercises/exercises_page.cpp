@@ -14,12 +14,6 @@ namespace {
 
 constexpr ui::Size pageSize{10560, 5460};
 
-// The picture draws the kinds in the same order as the Operations page lists them.
-constexpr std::array<picture::Kind, allKinds.size()> pictureKinds{
-    picture::Kind::Addition,  picture::Kind::Subtraction,    picture::Kind::Multiplication,
-    picture::Kind::Division,  picture::Kind::Simplification, picture::Kind::Comparison,
-    picture::Kind::ToDecimal, picture::Kind::ToFraction};
-
 constexpr std::array relations{Relation::Less, Relation::Equal, Relation::Greater};
 
 template <typename Choice, std::size_t count>
@@ -91,9 +85,7 @@ void ExercisesPage::writeTerms(const Task& task) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         boxes[i]->setText(task.terms.at(i));
     }
-    sketch_ = {.kind = pictureKinds.at(static_cast<std::size_t>(task.kind)),
-               .terms = std::move(boxes),
-               .stage = 0};
+    sketch_ = {.kind = task.kind, .terms = std::move(boxes), .stage = 0};
     messenger_.sketcher().worked(sketch_);
 }
 

@@ -3,19 +3,12 @@
 #include <array>
 #include <cstdint>
 
+#include "picture/kind.h"
+
 namespace talvera::exercises {
 
-// The eight calculators of the Operations page, each a kind of exercise.
-enum class Kind : std::uint8_t {
-    Addition,
-    Subtraction,
-    Multiplication,
-    Division,
-    Simplification,
-    Comparison,
-    ToDecimal,
-    ToFraction,
-};
+// The eight calculators of the Operations page, each a kind of exercise and of picture.
+using Kind = picture::Kind;
 
 inline constexpr std::array allKinds{Kind::Addition,  Kind::Subtraction,    Kind::Multiplication,
                                      Kind::Division,  Kind::Simplification, Kind::Comparison,

@@ -3,22 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "picture/kind.h"
 #include "ui/drawing.h"
 
 // The picture of the task a user last worked in, as data for a painter and words for a screen
 // reader. It draws from the boxes' texts as typed, with exact arithmetic, and never throws.
 namespace talvera::picture {
-
-enum class Kind {
-    Addition,
-    Subtraction,
-    Multiplication,
-    Division,
-    Simplification,
-    Comparison,
-    ToDecimal,
-    ToFraction,
-};
 
 // Shows every stage, as a task worked out at one press does.
 inline constexpr int allStages = 99;
