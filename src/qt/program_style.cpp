@@ -206,8 +206,11 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         case PE_PanelButtonCommand:
             if (highContrast(widget)) {
                 const bool down = option->state.testFlag(State_Sunken);
+                const bool enabled = option->state.testFlag(State_Enabled);
                 painter->fillRect(option->rect, down ? QColor(0xd0, 0xd0, 0xd0) : Qt::white);
-                drawFrame(painter, option->rect, outline(widget), Qt::black);
+                // A button that cannot be pressed keeps a thin grey outline only.
+                drawFrame(painter, option->rect, enabled ? outline(widget) : zoomed(1, widget),
+                          enabled ? QColor(Qt::black) : QColor(96, 96, 96));
                 return;
             }
             break;

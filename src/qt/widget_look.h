@@ -55,6 +55,10 @@ inline QPalette highContrastPalette() {
     }
     palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
     palette.setColor(QPalette::HighlightedText, Qt::white);
+    // What cannot be used now is dark grey, still legible, told from what can.
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, QColor(96, 96, 96));
+    }
     return palette;
 }
 
