@@ -6,8 +6,8 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
