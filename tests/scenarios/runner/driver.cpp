@@ -178,6 +178,19 @@ std::string Driver::description(std::string_view form, std::string_view name) {
     return control(form, name).description();
 }
 
+std::string Driver::name(std::string_view form, std::string_view control) {
+    return this->control(form, control).accessibleName();
+}
+
+std::string Driver::place(std::string_view form, std::string_view control) {
+    const ui::Rect place = this->control(form, control).place();
+    return std::to_string(place.left) + " " + std::to_string(place.top);
+}
+
+bool Driver::inFront(std::string_view form, std::string_view first, std::string_view second) {
+    return control(form, first).stackingOrder() > control(form, second).stackingOrder();
+}
+
 std::string Driver::drawing(std::string_view form, std::string_view name) {
     return ui::describe(control(form, name).drawing());
 }

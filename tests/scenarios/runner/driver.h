@@ -66,6 +66,11 @@ class Driver {
     // and what the program's voice said last.
     virtual std::string description(std::string_view form, std::string_view name);
     virtual std::string announced(std::string_view form);
+    // What a screen reader calls the control; where it stands in its container, in twips, as
+    // "left top"; whether the first of two controls is stacked in front of the second.
+    virtual std::string name(std::string_view form, std::string_view control);
+    virtual std::string place(std::string_view form, std::string_view control);
+    virtual bool inFront(std::string_view form, std::string_view first, std::string_view second);
     // A drawing as its lines of text: its heading, then one line for each figure.
     virtual std::string drawing(std::string_view form, std::string_view name);
     std::string said() const { return speech_.said; }

@@ -177,6 +177,15 @@ class Run {
             const std::string found = driver_.description(window_, w[2]);
             check(step, "description of " + w[2] + " " + quoted(w[3]), found == w[3],
                   quoted(found));
+        } else if (what == "name" || what == "place") {
+            arity(step, 4);
+            const std::string found =
+                what == "name" ? driver_.name(window_, w[2]) : driver_.place(window_, w[2]);
+            check(step, what + " of " + w[2] + " " + quoted(w[3]), found == w[3], quoted(found));
+        } else if (what == "in-front") {
+            arity(step, 4);
+            check(step, w[2] + " in front of " + w[3], driver_.inFront(window_, w[2], w[3]),
+                  "it behind");
         } else if (what == "drawing") {
             arity(step, 4);
             const std::string found = driver_.drawing(window_, w[2]);

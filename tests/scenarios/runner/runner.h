@@ -18,6 +18,7 @@
 //   expect menu-ticked|menu-unticked|menu-enabled|menu-disabled CAPTION
 //   expect open|closed FORM | expect ended | expect focused CONTROL | expect zoom PERCENT
 //   expect description CONTROL TEXT | expect announced TEXT | expect said TEXT
+//   expect name CONTROL TEXT | expect place CONTROL "LEFT TOP" | expect in-front CONTROL OTHER
 //   expect drawing CONTROL LINE
 namespace talvera::scenarios {
 

@@ -254,6 +254,25 @@ class WidgetDriver : public Driver {
         return note->accessibleName().toStdString();
     }
 
+    std::string name(std::string_view form, std::string_view control) override {
+        return widget(form, control)->accessibleName().toStdString();
+    }
+
+    // The widget's place, in pixels at its window's zoom, taken back to twips.
+    std::string place(std::string_view form, std::string_view control) override {
+        const QPoint at = widget(form, control)->pos();
+        const int zoom = window(form).zoom();
+        const auto twips = [zoom](int pixels) { return pixels * qt::twipsPerPixel * 100 / zoom; };
+        return std::to_string(twips(at.x())) + " " + std::to_string(twips(at.y()));
+    }
+
+    // Qt stacks a parent's children in the order they stand among its children.
+    bool inFront(std::string_view form, std::string_view first, std::string_view second) override {
+        const QWidget* a = widget(form, first);
+        const QObjectList& siblings = a->parentWidget()->children();
+        return siblings.indexOf(a) > siblings.indexOf(widget(form, second));
+    }
+
     // What the widget paints, which the model hands it whole.
     std::string drawing(std::string_view form, std::string_view name) override {
         const auto* painted = dynamic_cast<const qt::DrawingWidget*>(widget(form, name));
