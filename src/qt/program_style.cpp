@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "qt/drawn_icons.h"
+#include "qt/fonts.h"
 #include "qt/scale.h"
 
 namespace talvera::qt {
@@ -274,6 +275,11 @@ void ProgramStyle::setAltHeld(bool held) {
 }
 
 void installProgramStyle(QApplication& app) {
+    // What has no face of its own (buttons, menus, message boxes, the picture) takes the pages'
+    // face at the desktop's size, as the forms were designed: one family reads calmer, and the
+    // program loads one family of fonts instead of two.
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(toQFont({"MS Sans Serif", desktop.pointSizeF(), false}, desktop));
     auto* style = new ProgramStyle;
     QApplication::setStyle(style);
     app.installEventFilter(style);
