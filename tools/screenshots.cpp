@@ -106,24 +106,24 @@ int main(int argc, char* argv[]) {
     click(PageId::Exercises, "Verificar");
     save(PageId::Exercises, QStringLiteral("form5-exercises"), zooms);
 
-    // Every task of the Operations page with a result on screen.
-    for (const char* task : {"Adição", "Subtracção", "Multiplicação", "Divisão", "Simplificação",
-                             "Comparação", "Dízima", "Conversão"}) {
-        click(PageId::Operations, task);
+    // Every task of the Operations page with a result on screen, and the file of its picture.
+    const std::vector<std::pair<const char*, const char*>> tasks{
+        {"Adição", "addition"},
+        {"Subtracção", "subtraction"},
+        {"Multiplicação", "multiplication"},
+        {"Divisão", "division"},
+        {"Simplificação", "simplification"},
+        {"Comparação", "comparison"},
+        {"Dízima", "to-decimal"},
+        {"Conversão", "to-fraction"}};
+    for (const auto& task : tasks) {
+        click(PageId::Operations, task.first);
     }
     save(PageId::Operations, QStringLiteral("form1-operations-results"), zooms);
 
     // The picture of each task of the Operations page, once worked out.
     program.setPictureShown(true);
-    for (const auto& [task, file] :
-         std::vector<std::pair<const char*, const char*>>{{"Adição", "addition"},
-                                                          {"Subtracção", "subtraction"},
-                                                          {"Multiplicação", "multiplication"},
-                                                          {"Divisão", "division"},
-                                                          {"Simplificação", "simplification"},
-                                                          {"Comparação", "comparison"},
-                                                          {"Dízima", "to-decimal"},
-                                                          {"Conversão", "to-fraction"}}) {
+    for (const auto& [task, file] : tasks) {
         click(PageId::Operations, task);
         save(PageId::Picture, QStringLiteral("form6-picture-") + QString::fromLatin1(file), zooms);
     }
